@@ -1,0 +1,61 @@
+#include "rules/clock_seeded_reels.h"
+
+#include <array>
+#include <chrono>
+
+namespace ksl {
+namespace {
+
+constexpr std::uint64_t GoldenGamma = 0x9E3779B97F4A7C15ULL;
+
+// SplitMix64's finaliser: every input bit reaches every output bit.
+constexpr std::uint64_t Mix(std::uint64_t z) {
+    z = (z ^ (z >> 30U)) * 0xBF58476D1CE4E5B9ULL;
+    z = (z ^ (z >> 27U)) * 0x94D049BB133111EBULL;
+    return z ^ (z >> 31U);
+}
+
+}  // namespace
+
+std::uint64_t ClockSeededReels::SystemClock() {
+    return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+}
+
+ClockSeededReels::ClockSeededReels(Clock clock, std::uint64_t state)
+    : clock_(clock), state_(state) {}
+
+Reels ClockSeededReels::Draw() {
+    // The readings do not depend on the draws, so take all three first: the clock read waits for
+    // everything before it to finish, and this way it never waits for a reel's arithmetic.
+    const std::array<std::uint64_t, 3> readings{clock_(), clock_(), clock_()};
+    Reels reels{};
+    for (std::size_t i = 0; i < reels.size(); ++i) {
+        Reseed(readings[i]);
+        reels[i] = NextReel();
+    }
+    return reels;
+}
+
+Reel ClockSeededReels::DrawReel() {
+    Reseed(clock_());
+    return NextReel();
+}
+
+Reel ClockSeededReels::NextReel() {
+    // u * 5 in double is exact, so the largest u still gives 4, never 5.
+    return static_cast<Reel>(static_cast<double>(NextUniform()) * ReelFaces);
+}
+
+// One multiply spreads the reading over the word; the draw's finaliser does the real mixing.
+void ClockSeededReels::Reseed(std::uint64_t reading) {
+    state_ ^= reading * GoldenGamma;
+}
+
+float ClockSeededReels::NextUniform() {
+    state_ += GoldenGamma;
+    // The top 24 bits fill a float's mantissa exactly: u = k / 2^24 with k < 2^24.
+    constexpr float TwoToMinus24 = 1.0F / 16777216.0F;
+    return static_cast<float>(Mix(state_) >> 40U) * TwoToMinus24;
+}
+
+}  // namespace ksl
