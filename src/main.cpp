@@ -1,6 +1,33 @@
 #include <QApplication>
 
+#include "platform/beeper.h"
+#include "platform/platform.h"
+#include "platform/player_messages.h"
+#include "platform/program_end.h"
+#include "platform/qt_timer_factory.h"
+#include "rules/clock_seeded_reels.h"
+#include "rules/slot_machine.h"
+#include "shell/shell.h"
+#include "window_kit/fonts.h"
+
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("Kronesluk"));
+    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    // The shell decides when the program ends; hiding a window on the way is not an ending.
+    QApplication::setQuitOnLastWindowClosed(false);
+    ksl::RegisterFontSubstitutes();
+
+    ksl::ClockSeededReels reels;
+    ksl::SlotMachine machine(reels);  // the one balance, outside every window
+
+    ksl::QtTimerFactory timers;
+    ksl::MessageBoxMessages messages;
+    ksl::SystemBeeper beeper;
+    ksl::QtProgramEnd end;
+    const ksl::Platform platform{timers, messages, beeper, end};
+
+    ksl::Shell shell(machine, platform);
+    shell.Start();
+    return QApplication::exec();
 }

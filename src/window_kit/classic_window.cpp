@@ -1,0 +1,55 @@
+#include "window_kit/classic_window.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLayout>
+#include <QScreen>
+#include <QStatusBar>
+
+#include "window_kit/fonts.h"
+#include "window_kit/system_colours.h"
+
+namespace ksl {
+
+ClassicWindow::ClassicWindow(const WindowSpec& spec, QStatusBar* statusBar)
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      face_(new QWidget(this)) {
+    setObjectName(QString::fromUtf8(spec.name));
+    setWindowTitle(QString::fromUtf8(spec.caption));
+    setWindowIcon(QIcon(QStringLiteral(":/assets/smiley.png")));
+
+    face_->setObjectName(QStringLiteral("face"));
+    face_->setFont(ArialBold(spec.fontPoints));
+    face_->setAutoFillBackground(true);
+    QPalette palette = face_->palette();
+    palette.setColor(QPalette::Window, ButtonText);
+    face_->setPalette(palette);
+    face_->setFixedSize(spec.clientSize.width(),
+                        spec.clientSize.height() - statusBar->maximumHeight());
+    setCentralWidget(face_);
+
+    statusBar->setParent(this);
+    setStatusBar(statusBar);
+    // The window is as large as its menu bar, face and status bar, and no larger or smaller.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    // Every classic window opens centred, so the welcome and game windows, which have the
+    // same size, swap places exactly when one replaces the other.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        adjustSize();
+        move(screen->availableGeometry().center() - rect().center());
+    }
+}
+
+void ClassicWindow::closeEvent(QCloseEvent* event) {
+    if (onCloseBox) {
+        event->ignore();
+        onCloseBox();
+    } else {
+        QMainWindow::closeEvent(event);
+    }
+}
+
+}  // namespace ksl

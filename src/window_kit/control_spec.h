@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QColor>
+#include <QPoint>
+#include <QRect>
+#include <variant>
+
+namespace ksl {
+
+// A window's layout is a table of these, one row a control. Boxes and points are in logical
+// pixels (see twips.h); texts are UTF-8 and used exactly, runs of spaces included.
+
+struct LabelSpec {
+    const char* name;
+    const char* text;
+    QRect box;
+    double points;
+    QColor foreground;
+    QColor background;
+    Qt::Alignment alignment = Qt::AlignLeft;
+    bool sunkenBorder = false;
+    bool visible = true;
+};
+
+// A straight line between two points, centred on them, `width` pixels wide.
+struct LineSpec {
+    const char* name;
+    QPoint from;
+    QPoint to;
+    QColor colour;
+    int width;
+};
+
+// A picture scaled to fill its box exactly.
+struct PictureSpec {
+    const char* name;
+    const char* resource;
+    QRect box;
+    const char* accessibleName;
+};
+
+struct ButtonSpec {
+    const char* name;
+    const char* text;
+    QRect box;
+    double points;
+};
+
+using ControlSpec = std::variant<LabelSpec, LineSpec, PictureSpec, ButtonSpec>;
+
+}  // namespace ksl

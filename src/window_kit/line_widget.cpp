@@ -1,0 +1,23 @@
+#include "window_kit/line_widget.h"
+
+#include <QPainter>
+
+namespace ksl {
+
+LineWidget::LineWidget(QPoint from, QPoint to, QColor colour, int width, QWidget* parent)
+    : QWidget(parent), line_(from, to), colour_(colour), width_(width) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    // Square caps reach half the width past each end, so the box grows by that much all round.
+    const int reach = (width + 1) / 2;
+    setGeometry(QRect(from, to).normalized().adjusted(-reach, -reach, reach, reach));
+}
+
+void LineWidget::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    // A square cap closes the corners where two lines of a frame meet.
+    painter.setPen(QPen(colour_, width_, Qt::SolidLine, Qt::SquareCap));
+    painter.translate(-pos());
+    painter.drawLine(line_);
+}
+
+}  // namespace ksl

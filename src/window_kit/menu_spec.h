@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QKeySequence>
+#include <span>
+
+class QMainWindow;
+
+namespace ksl {
+
+// One item of a window's menus. An ampersand in the text marks its access letter.
+struct MenuItemSpec {
+    const char* name;
+    const char* text;
+    QKeyCombination shortcut = {};  // none when it stays Qt::Key_unknown
+};
+
+struct MenuSpec {
+    const char* name;
+    const char* title;
+    std::span<const MenuItemSpec> items;
+};
+
+// Builds the window's menu bar from its table. Each item becomes an action named after it, also
+// added to the window itself, so its shortcut works without the menu being opened.
+void BuildMenus(QMainWindow& window, std::span<const MenuSpec> menus);
+
+}  // namespace ksl

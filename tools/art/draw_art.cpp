@@ -1,0 +1,124 @@
+// Draws the game's pictures and icon into a folder:
+//
+//   draw_art ASSETS_FOLDER
+//
+// Every picture holds only the colours of its palette, so it looks the same on any screen.
+#include <QGuiApplication>
+#include <QImage>
+#include <cstdio>
+#include <string>
+
+#include "coins.h"
+#include "raster.h"
+#include "smiley.h"
+
+namespace {
+
+using ksl::art::Coin;
+using ksl::art::CoinStyle;
+using ksl::art::PaintCoins;
+using ksl::art::Raster;
+using ksl::art::Stack;
+
+const QColor Black{0x00, 0x00, 0x00};
+
+// The three larger pictures: faces shaded with a fine dither.
+const CoinStyle Dithered{
+    {QColor(0xCC, 0x99, 0x00), QColor(0xFF, 0x99, 0x00), QColor(0xFF, 0xCC, 0x00)},
+    {QColor(0x99, 0x66, 0x00), QColor(0xCC, 0x66, 0x00)},
+    QColor(0x99, 0x99, 0x00),
+    QColor(0xFF, 0xCC, 0x00),
+    QColor(0xCC, 0x66, 0x00),
+    Black,
+};
+
+// The two smaller pictures: three colours only.
+const CoinStyle Flat{
+    {QColor(0xFF, 0x9F, 0x00)}, {QColor(0xBF, 0x7F, 0x00)}, QColor(0xBF, 0x7F, 0x00),
+    QColor(0xBF, 0x7F, 0x00),   QColor(0xBF, 0x7F, 0x00),   Black,
+};
+
+std::vector<Coin> Join(std::initializer_list<std::vector<Coin>> stacks) {
+    std::vector<Coin> all;
+    for (const auto& stack : stacks) {
+        all.insert(all.end(), stack.begin(), stack.end());
+    }
+    return all;
+}
+
+// Five stacks crowded together: two behind, three in front.
+QImage FiveStacks() {
+    Raster raster(391, 326, Black);
+    PaintCoins(raster,
+               Join({Stack(120, 250, 12, 58, 20, 12, 11), Stack(270, 246, 14, 58, 20, 12, 12),
+                     Stack(66, 322, 9, 58, 20, 12, 13), Stack(196, 318, 11, 58, 20, 12, 14),
+                     Stack(326, 322, 8, 58, 20, 12, 15)}),
+               Dithered);
+    return raster.image();
+}
+
+// Three stacks: two behind and one in front.
+QImage ThreeStacks() {
+    Raster raster(332, 272, Black);
+    PaintCoins(raster,
+               Join({Stack(90, 228, 12, 72, 25, 13, 21), Stack(242, 224, 13, 72, 25, 13, 22),
+                     Stack(166, 268, 9, 72, 25, 13, 23)}),
+               Dithered);
+    return raster.image();
+}
+
+// Two tall stacks side by side.
+QImage TwoStacks() {
+    Raster raster(264, 270, Black);
+    PaintCoins(raster,
+               Join({Stack(68, 266, 15, 62, 21, 14, 31), Stack(196, 266, 14, 62, 21, 14, 32)}),
+               Dithered);
+    return raster.image();
+}
+
+// One tall, slightly uneven stack of ten coins.
+QImage OneStack() {
+    Raster raster(202, 239, Black);
+    PaintCoins(raster, Stack(101, 236, 10, 90, 30, 16, 41), Flat);
+    return raster.image();
+}
+
+// Two coins lying flat, the second half over the first.
+QImage TwoCoins() {
+    Raster raster(191, 99, Black);
+    PaintCoins(raster, {{62, 52, 58, 34, 10, true, 0}, {128, 42, 58, 34, 10, true, 1}}, Flat);
+    return raster.image();
+}
+
+QImage BlackPanel() {
+    QImage image(400, 400, QImage::Format_ARGB32);
+    image.fill(Black);
+    return image;
+}
+
+bool Save(const QImage& image, const std::string& folder, const char* name) {
+    const std::string path = folder + "/" + name;
+    if (!image.save(QString::fromStdString(path), "PNG")) {
+        std::fprintf(stderr, "draw_art: could not write %s\n", path.c_str());
+        return false;
+    }
+    std::printf("wrote %s (%d x %d)\n", path.c_str(), image.width(), image.height());
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s ASSETS_FOLDER\n", argv[0]);
+        return 2;
+    }
+    QGuiApplication app(argc, argv);
+    const std::string folder = argv[1];
+    const bool ok =
+        Save(OneStack(), folder, "image1.png") && Save(TwoCoins(), folder, "image2.png") &&
+        Save(TwoStacks(), folder, "image3.png") && Save(ThreeStacks(), folder, "image4.png") &&
+        Save(FiveStacks(), folder, "image5.png") && Save(BlackPanel(), folder, "image6.png") &&
+        Save(ksl::art::Smiley(32), folder, "smiley.png");
+    return ok ? 0 : 1;
+}
