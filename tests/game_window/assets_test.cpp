@@ -1,6 +1,7 @@
+#include <gtest/gtest.h>
+
 #include <QImage>
 #include <QSet>
-#include <gtest/gtest.h>
 
 namespace ksl {
 namespace {
@@ -11,7 +12,9 @@ struct AssetCase {
     std::vector<QRgb> palette;  // ARGB, so transparency counts as a colour of its own
 };
 
-constexpr QRgb Opaque(QRgb rgb) { return 0xFF000000U | rgb; }
+constexpr QRgb Opaque(QRgb rgb) {
+    return 0xFF000000U | rgb;
+}
 
 const std::vector<QRgb> DitheredCoins{Opaque(0x000000), Opaque(0xFF9900), Opaque(0xFFCC00),
                                       Opaque(0xCC9900), Opaque(0xCC6600), Opaque(0x996600),
@@ -22,7 +25,8 @@ class Assets : public ::testing::TestWithParam<AssetCase> {};
 
 TEST_P(Assets, HaveTheirPixelSizeAndOnlyTheirPaletteColours) {
     const AssetCase& c = GetParam();
-    const QImage image = QImage(QString::fromUtf8(c.resource)).convertToFormat(QImage::Format_ARGB32);
+    const QImage image =
+        QImage(QString::fromUtf8(c.resource)).convertToFormat(QImage::Format_ARGB32);
     ASSERT_FALSE(image.isNull()) << c.resource;
     EXPECT_EQ(image.size(), c.size);
     const QSet<QRgb> allowed(c.palette.begin(), c.palette.end());
@@ -41,16 +45,16 @@ TEST_P(Assets, HaveTheirPixelSizeAndOnlyTheirPaletteColours) {
 
 INSTANTIATE_TEST_SUITE_P(
     Pictures, Assets,
-    ::testing::Values(
-        AssetCase{":/assets/image5.png", {391, 326}, DitheredCoins},
-        AssetCase{":/assets/image4.png", {332, 272}, DitheredCoins},
-        AssetCase{":/assets/image3.png", {264, 270}, DitheredCoins},
-        AssetCase{":/assets/image1.png", {202, 239}, FlatCoins},
-        AssetCase{":/assets/image2.png", {191, 99}, FlatCoins},
-        AssetCase{":/assets/image6.png", {400, 400}, {Opaque(0x000000)}},
-        AssetCase{":/assets/smiley.png",
-                  {32, 32},
-                  {0x00000000U, Opaque(0x000000), Opaque(0xFFFF00), Opaque(0xFF0000)}}));
+    ::testing::Values(AssetCase{":/assets/image5.png", {391, 326}, DitheredCoins},
+                      AssetCase{":/assets/image4.png", {332, 272}, DitheredCoins},
+                      AssetCase{":/assets/image3.png", {264, 270}, DitheredCoins},
+                      AssetCase{":/assets/image1.png", {202, 239}, FlatCoins},
+                      AssetCase{":/assets/image2.png", {191, 99}, FlatCoins},
+                      AssetCase{":/assets/image6.png", {400, 400}, {Opaque(0x000000)}},
+                      AssetCase{
+                          ":/assets/smiley.png",
+                          {32, 32},
+                          {0x00000000U, Opaque(0x000000), Opaque(0xFFFF00), Opaque(0xFF0000)}}));
 
 TEST(Assets, TheSmileysCornersAreTransparentAndItsFaceYellow) {
     const QImage smiley = QImage(":/assets/smiley.png").convertToFormat(QImage::Format_ARGB32);

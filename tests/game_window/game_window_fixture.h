@@ -1,9 +1,10 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
-#include <gtest/gtest.h>
 #include <memory>
 
 #include "game_window/form2.h"
@@ -15,7 +16,7 @@ namespace ksl::testing {
 
 // A game window on simulated time, with scripted reels and a machine at a chosen balance.
 class GameWindowFixture : public ::testing::Test {
-protected:
+  protected:
     void Open(Kroner balance = 30) {
         machine = std::make_unique<SlotMachine>(reels, balance);
         window = std::make_unique<Form2>(*machine, host, recording.platform());

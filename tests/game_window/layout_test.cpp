@@ -11,7 +11,9 @@ namespace ksl::testing {
 namespace {
 
 // Expected values are the design's own figures in twips, so the conversion is checked as well.
-QRect Twips(int l, int t, int w, int h) { return {l / 15, t / 15, w / 15, h / 15}; }
+QRect Twips(int l, int t, int w, int h) {
+    return {l / 15, t / 15, w / 15, h / 15};
+}
 
 struct LabelExpectation {
     const char* name;
@@ -27,23 +29,26 @@ using GameWindowLayout = GameWindowFixture;
 TEST_F(GameWindowLayout, EveryLabelHasItsBoxTextFontColourAndVisibility) {
     Open();
     for (const LabelExpectation& e : {
-             LabelExpectation{"Title1", "Kronesluk", Twips(480, 120, 5775, 615), 35, 0xFFFF00, true},
+             LabelExpectation{"Title1", "Kronesluk", Twips(480, 120, 5775, 615), 35, 0xFFFF00,
+                              true},
              LabelExpectation{"Label2", "", Twips(840, 1080, 1335, 1095), 48, 0xFFFF00, false},
              LabelExpectation{"Label3", "", Twips(2400, 1080, 1335, 1095), 48, 0xFFFF00, false},
              LabelExpectation{"Label1", "", Twips(3960, 1080, 1335, 1095), 48, 0xFFFF00, false},
-             LabelExpectation{"Label16", "Innsats :", Twips(5520, 840, 1095, 255), 16, 0x8080FF, true},
+             LabelExpectation{"Label16", "Innsats :", Twips(5520, 840, 1095, 255), 16, 0x8080FF,
+                              true},
              LabelExpectation{"Label4", "Du har ", Twips(3240, 2520, 855, 255), 15, 0xFF8000, true},
              LabelExpectation{"Label17", "30", Twips(4080, 2520, 495, 255), 15, 0xFF8000, true},
              LabelExpectation{"Label18", "kr igjen å spille for", Twips(4560, 2520, 2055, 255), 15,
                               0xFF8000, true},
-             LabelExpectation{"Label5", "Du vinner ved:", Twips(120, 2520, 1695, 375), 16, 0x80FF80, true},
+             LabelExpectation{"Label5", "Du vinner ved:", Twips(120, 2520, 1695, 375), 16, 0x80FF80,
+                              true},
              LabelExpectation{"Label14", "1 Kr", Twips(1200, 3120, 495, 255), 16, 0x0000FF, true},
              LabelExpectation{"Label15", "2 Kr", Twips(2160, 3120, 495, 255), 16, 0x0000FF, true},
              LabelExpectation{"Label11", "000", Twips(240, 3360, 735, 375), 27, 0x00C000, true},
              LabelExpectation{"Label12", "-  50 kr    -  100 kr", Twips(960, 3480, 1935, 255), 16,
                               0x00C000, true},
-             LabelExpectation{"Label6", "444 333 222 1-1", Twips(240, 3840, 735, 1935), 27, 0xC0C000,
-                              true},
+             LabelExpectation{"Label6", "444 333 222 1-1", Twips(240, 3840, 735, 1935), 27,
+                              0xC0C000, true},
              LabelExpectation{"Label7", "-  30 kr    -  60 kr             ",
                               Twips(960, 3960, 1815, 255), 16, 0x00C000, true},
              LabelExpectation{"Label8", "-  20 kr    -  40 kr", Twips(960, 4440, 1815, 255), 16,
@@ -52,8 +57,8 @@ TEST_F(GameWindowLayout, EveryLabelHasItsBoxTextFontColourAndVisibility) {
                               0x00C000, true},
              LabelExpectation{"Label10", "-   2 kr      -   4 kr", Twips(960, 5400, 1935, 255), 16,
                               0x00C000, true},
-             LabelExpectation{"Label13", "Ingen Gevinst ", Twips(3360, 3360, 2055, 375), 19, 0xFFFFC0,
-                              true},
+             LabelExpectation{"Label13", "Ingen Gevinst ", Twips(3360, 3360, 2055, 375), 19,
+                              0xFFFFC0, true},
          }) {
         SCOPED_TRACE(e.name);
         const QLabel* label = Find<QLabel>(e.name);
@@ -78,8 +83,8 @@ TEST_F(GameWindowLayout, PrizeTextsFitOnOneLineAndTheCombinationsWrapIntoFour) {
     }
     const QLabel* combinations = Find<QLabel>("Label6");
     const QFontMetrics metrics(combinations->font());
-    const QRect wrapped = metrics.boundingRect(combinations->rect(), Qt::TextWordWrap,
-                                               combinations->text());
+    const QRect wrapped =
+        metrics.boundingRect(combinations->rect(), Qt::TextWordWrap, combinations->text());
     // Four lines, one under the other: "444", "333", "222", "1-1".
     EXPECT_GT(wrapped.height(), 3.5 * metrics.lineSpacing());
     EXPECT_LT(wrapped.height(), 4.5 * metrics.lineSpacing());
@@ -126,12 +131,12 @@ TEST_F(GameWindowLayout, LinesRunBetweenTheirEndPoints) {
         const char* name;
         int x1, y1, x2, y2;
     };
-    for (const Line& l : {Line{"Line1", 120, 3000, 3000, 3000}, Line{"Line2", 3000, 3000, 3000, 5760},
-                          Line{"Line3", 3000, 5760, 120, 5760}, Line{"Line4", 120, 5760, 120, 3000},
-                          Line{"Line5", 720, 960, 5400, 960}, Line{"Line6", 720, 960, 720, 2280},
-                          Line{"Line7", 720, 2280, 5400, 2280}, Line{"Line8", 5400, 960, 5400, 2280},
-                          Line{"Line9", 2280, 960, 2280, 2280},
-                          Line{"Line10", 3840, 960, 3840, 2280}}) {
+    for (const Line& l :
+         {Line{"Line1", 120, 3000, 3000, 3000}, Line{"Line2", 3000, 3000, 3000, 5760},
+          Line{"Line3", 3000, 5760, 120, 5760}, Line{"Line4", 120, 5760, 120, 3000},
+          Line{"Line5", 720, 960, 5400, 960}, Line{"Line6", 720, 960, 720, 2280},
+          Line{"Line7", 720, 2280, 5400, 2280}, Line{"Line8", 5400, 960, 5400, 2280},
+          Line{"Line9", 2280, 960, 2280, 2280}, Line{"Line10", 3840, 960, 3840, 2280}}) {
         const auto* line = Find<LineWidget>(l.name);
         EXPECT_EQ(line->line(), QLine(l.x1 / 15, l.y1 / 15, l.x2 / 15, l.y2 / 15)) << l.name;
     }

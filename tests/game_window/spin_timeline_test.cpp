@@ -96,15 +96,16 @@ TEST_P(Reveal, ShowsReelsLeftMiddleRightThenBalanceAndResultThenButtons) {
     EXPECT_EQ(Text("Label17"), c.balance);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryOutcome, Reveal,
-    ::testing::Values(RevealCase{"Triple0", {0, 0, 0}, "Image5", 1, "80"},
-                      RevealCase{"Triple4", {4, 4, 4}, "Image4", 1, "60"},
-                      RevealCase{"Triple3", {3, 3, 3}, "Image3", 1, "50"},
-                      RevealCase{"Triple2", {2, 2, 2}, "Image1", 1, "40"},
-                      RevealCase{"PairOfOnes", {1, 1, 3}, "Image2", 1, "32"},
-                      RevealCase{"Loss", {3, 1, 2}, "Label13", 0, "29"}),
-    [](const ::testing::TestParamInfo<RevealCase>& param) { return param.param.name; });
+INSTANTIATE_TEST_SUITE_P(EveryOutcome, Reveal,
+                         ::testing::Values(RevealCase{"Triple0", {0, 0, 0}, "Image5", 1, "80"},
+                                           RevealCase{"Triple4", {4, 4, 4}, "Image4", 1, "60"},
+                                           RevealCase{"Triple3", {3, 3, 3}, "Image3", 1, "50"},
+                                           RevealCase{"Triple2", {2, 2, 2}, "Image1", 1, "40"},
+                                           RevealCase{"PairOfOnes", {1, 1, 3}, "Image2", 1, "32"},
+                                           RevealCase{"Loss", {3, 1, 2}, "Label13", 0, "29"}),
+                         [](const ::testing::TestParamInfo<RevealCase>& param) {
+                             return param.param.name;
+                         });
 
 TEST_F(SpinTimeline, ClicksWhileTheButtonsAreDisabledDoNothing) {
     reels.Then({0, 1, 2});
@@ -243,12 +244,21 @@ TEST_P(GameOver, ToldAtOnceThenHandedToTheShell) {
 
 INSTANTIATE_TEST_SUITE_P(
     BothEndings, GameOver,
-    ::testing::Values(GameOverCase{"OutOfMoneyAtOneKrone", 0, "Command1", {0, 1, 2},
-                                   "Du har ikke mer penger å spille for !", -1},
-                      GameOverCase{"OutOfMoneyAtTwoKroner", 0, "Command2", {0, 1, 2},
-                                   "Du har ikke mer penger å spille for !", -2},
-                      GameOverCase{"MachineEmptied", 299, "Command2", {0, 0, 0},
-                                   "Du har tømt automaten !!!!!!", 399}),
+    ::testing::Values(
+        GameOverCase{"OutOfMoneyAtOneKrone",
+                     0,
+                     "Command1",
+                     {0, 1, 2},
+                     "Du har ikke mer penger å spille for !",
+                     -1},
+        GameOverCase{"OutOfMoneyAtTwoKroner",
+                     0,
+                     "Command2",
+                     {0, 1, 2},
+                     "Du har ikke mer penger å spille for !",
+                     -2},
+        GameOverCase{
+            "MachineEmptied", 299, "Command2", {0, 0, 0}, "Du har tømt automaten !!!!!!", 399}),
     [](const ::testing::TestParamInfo<GameOverCase>& param) { return param.param.name; });
 
 TEST_F(SpinTimeline, LoadingHidesTheWindowShowsTheWelcomeWindowAndStartsAGame) {

@@ -10,7 +10,7 @@ namespace ksl::testing {
 
 // Records what the game window asked for, in order.
 class FakeGameWindowHost final : public GameWindowHost {
-public:
+  public:
     void ShowWelcomeWindow() override { calls.emplace_back("ShowWelcomeWindow"); }
     void RestartGame() override { calls.emplace_back("RestartGame"); }
     void ExitProgram() override { calls.emplace_back("ExitProgram"); }

@@ -6,7 +6,7 @@
 namespace ksl::testing {
 
 class ManualClock::SimulatedTimer final : public GameTimer {
-public:
+  public:
     SimulatedTimer(ManualClock& clock, std::string name, int intervalMs)
         : clock_(clock), timers_(clock.timers_), name_(std::move(name)), interval_(intervalMs) {
         timers_->push_back(this);
@@ -68,8 +68,9 @@ void ManualClock::Advance(int ms) {
 }
 
 const GameTimer* ManualClock::Timer(const std::string& name) const {
-    const auto found = std::find_if(timers_->rbegin(), timers_->rend(),
-                                    [&](const SimulatedTimer* timer) { return timer->name_ == name; });
+    const auto found =
+        std::find_if(timers_->rbegin(), timers_->rend(),
+                     [&](const SimulatedTimer* timer) { return timer->name_ == name; });
     return found == timers_->rend() ? nullptr : *found;
 }
 

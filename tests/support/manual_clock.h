@@ -13,7 +13,7 @@ namespace ksl::testing {
 // Simulated time for a window's timers: nothing ticks until the test advances the clock, and
 // then every due tick runs in the order it falls due (ties in the order the timers started).
 class ManualClock final : public TimerFactory {
-public:
+  public:
     ManualClock();
     ~ManualClock() override;
 
@@ -29,7 +29,7 @@ public:
     // The live timer of that name, or null; the newest one when a window was loaded again.
     [[nodiscard]] const GameTimer* Timer(const std::string& name) const;
 
-private:
+  private:
     class SimulatedTimer;
     friend class SimulatedTimer;
 

@@ -12,7 +12,7 @@ namespace ksl::testing {
 // Remembers every message; while a message is "open" it can let simulated time pass, as Qt
 // keeps delivering timer ticks behind a modal box.
 class RecordingMessages final : public PlayerMessages {
-public:
+  public:
     void Tell(const QString& text) override {
         told.push_back(text);
         if (whileOpen) {
@@ -25,13 +25,13 @@ public:
 };
 
 class CountingBeeper final : public Beeper {
-public:
+  public:
     void Beep() override { ++beeps; }
     int beeps = 0;
 };
 
 class RecordingEnd final : public ProgramEnd {
-public:
+  public:
     void End() override { ++ends; }
     int ends = 0;
 };

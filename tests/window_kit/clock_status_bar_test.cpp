@@ -1,8 +1,9 @@
 #include "window_kit/clock_status_bar.h"
 
+#include <gtest/gtest.h>
+
 #include <QLocale>
 #include <QTime>
-#include <gtest/gtest.h>
 
 namespace ksl {
 namespace {
