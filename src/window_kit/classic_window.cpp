@@ -12,22 +12,22 @@
 
 namespace ksl {
 
-ClassicWindow::ClassicWindow(const WindowSpec& spec, QStatusBar* statusBar)
+ClassicWindow::ClassicWindow(const WindowSpec& design, QStatusBar* statusBar)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       face_(new QWidget(this)) {
-    setObjectName(QString::fromUtf8(spec.name));
-    setWindowTitle(QString::fromUtf8(spec.caption));
+    setObjectName(QString::fromUtf8(design.name));
+    setWindowTitle(QString::fromUtf8(design.caption));
     setWindowIcon(QIcon(QStringLiteral(":/assets/smiley.png")));
 
     face_->setObjectName(QStringLiteral("face"));
-    face_->setFont(ArialBold(spec.fontPoints));
+    face_->setFont(ArialBold(design.fontPoints));
     face_->setAutoFillBackground(true);
     QPalette palette = face_->palette();
     palette.setColor(QPalette::Window, ButtonText);
     face_->setPalette(palette);
-    face_->setFixedSize(spec.clientSize.width(),
-                        spec.clientSize.height() - statusBar->maximumHeight());
+    face_->setFixedSize(design.clientSize.width(),
+                        design.clientSize.height() - statusBar->maximumHeight());
     setCentralWidget(face_);
 
     statusBar->setParent(this);

@@ -18,7 +18,7 @@ struct WindowSpec {
 // its origin at the top-left corner of the client area.
 class ClassicWindow : public QMainWindow {
   public:
-    ClassicWindow(const WindowSpec& spec, QStatusBar* statusBar);
+    ClassicWindow(const WindowSpec& design, QStatusBar* statusBar);
 
     [[nodiscard]] QWidget* face() const { return face_; }
 

@@ -21,57 +21,57 @@ void GiveSunkenEdge(QLabel& label, QPalette& palette) {
     palette.setColor(QPalette::Shadow, QColor(0x40, 0x40, 0x40));
 }
 
-QWidget* Build(const LabelSpec& spec, QWidget* parent) {
+QWidget* Build(const LabelSpec& design, QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setTextFormat(Qt::PlainText);
-    label->setText(QString::fromUtf8(spec.text));
+    label->setText(QString::fromUtf8(design.text));
     label->setWordWrap(true);
-    label->setAlignment(spec.alignment | Qt::AlignTop);
-    label->setFont(ArialBold(spec.points));
+    label->setAlignment(design.alignment | Qt::AlignTop);
+    label->setFont(ArialBold(design.points));
     label->setAutoFillBackground(true);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, spec.background);
-    palette.setColor(QPalette::WindowText, spec.foreground);
-    if (spec.sunkenBorder) {
+    palette.setColor(QPalette::Window, design.background);
+    palette.setColor(QPalette::WindowText, design.foreground);
+    if (design.sunkenBorder) {
         GiveSunkenEdge(*label, palette);
     }
     label->setPalette(palette);
-    label->setGeometry(spec.box);
-    label->setVisible(spec.visible);
+    label->setGeometry(design.box);
+    label->setVisible(design.visible);
     return label;
 }
 
-QWidget* Build(const LineSpec& spec, QWidget* parent) {
-    return new LineWidget(spec.from, spec.to, spec.colour, spec.width, parent);
+QWidget* Build(const LineSpec& design, QWidget* parent) {
+    return new LineWidget(design.from, design.to, design.colour, design.width, parent);
 }
 
-QWidget* Build(const PictureSpec& spec, QWidget* parent) {
-    auto* picture = new PictureWidget(QPixmap(QString::fromUtf8(spec.resource)), parent);
-    picture->setGeometry(spec.box);
-    picture->setAccessibleName(QString::fromUtf8(spec.accessibleName));
+QWidget* Build(const PictureSpec& design, QWidget* parent) {
+    auto* picture = new PictureWidget(QPixmap(QString::fromUtf8(design.resource)), parent);
+    picture->setGeometry(design.box);
+    picture->setAccessibleName(QString::fromUtf8(design.accessibleName));
     return picture;
 }
 
-QWidget* Build(const ButtonSpec& spec, QWidget* parent) {
-    auto* button = new QPushButton(QString::fromUtf8(spec.text), parent);
-    button->setFont(ArialBold(spec.points));
-    button->setGeometry(spec.box);
+QWidget* Build(const ButtonSpec& design, QWidget* parent) {
+    auto* button = new QPushButton(QString::fromUtf8(design.text), parent);
+    button->setFont(ArialBold(design.points));
+    button->setGeometry(design.box);
     button->setAutoDefault(false);
     return button;
 }
 
 }  // namespace
 
-QWidget* BuildControl(const ControlSpec& spec, QWidget* parent) {
-    QWidget* widget = std::visit([parent](const auto& row) { return Build(row, parent); }, spec);
+QWidget* BuildControl(const ControlSpec& design, QWidget* parent) {
+    QWidget* widget = std::visit([parent](const auto& row) { return Build(row, parent); }, design);
     widget->setObjectName(
-        QString::fromUtf8(std::visit([](const auto& row) { return row.name; }, spec)));
+        QString::fromUtf8(std::visit([](const auto& row) { return row.name; }, design)));
     return widget;
 }
 
 void BuildControlsFrontToBack(std::span<const ControlSpec> table, QWidget* parent) {
-    for (const ControlSpec& spec : std::views::reverse(table)) {
-        BuildControl(spec, parent);
+    for (const ControlSpec& design : std::views::reverse(table)) {
+        BuildControl(design, parent);
     }
 }
 

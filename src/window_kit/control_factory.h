@@ -9,7 +9,7 @@ class QWidget;
 namespace ksl {
 
 // Turns one row of a layout table into its widget, named after the row.
-QWidget* BuildControl(const ControlSpec& spec, QWidget* parent);
+QWidget* BuildControl(const ControlSpec& design, QWidget* parent);
 
 // Builds a whole table whose rows are listed from front to back, as designs list their stacking:
 // the last row is built first, so every row ends up in front of the rows after it.
