@@ -6,7 +6,6 @@
 set -euo pipefail
 
 program=$1
-display=":$((90 + RANDOM % 400))"
 workdir=$(mktemp -d)
 xvfb_pid=""
 app_pid=""
@@ -18,7 +17,11 @@ cleanup() {
 }
 trap cleanup EXIT
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+fail() {
+    echo "FAIL: $*" >&2
+    [ -f "$workdir/app.log" ] && sed 's/^/  kronesluk: /' "$workdir/app.log" >&2
+    exit 1
+}
 
 # wait_for SECONDS COMMAND...: retry a check until it holds or time runs out.
 wait_for() {
@@ -30,10 +33,11 @@ wait_for() {
     done
 }
 
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$workdir/xvfb.log" 2>&1 &
+# Xvfb picks a free display itself and writes its number once it is ready for clients.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$workdir/display" >"$workdir/xvfb.log" 2>&1 &
 xvfb_pid=$!
-export DISPLAY=$display
-wait_for 10 xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start"
+wait_for 10 test -s "$workdir/display" || fail "Xvfb did not start"
+export DISPLAY=":$(cat "$workdir/display")"
 
 QT_QPA_PLATFORM=xcb "$program" >"$workdir/app.log" 2>&1 &
 app_pid=$!
@@ -50,7 +54,7 @@ viewable() {
     return 1
 }
 
-wait_for 15 viewable '^Kronesluk$' >/dev/null || fail "the welcome window never appeared"
+wait_for 40 viewable '^Kronesluk$' >/dev/null || fail "the welcome window never appeared"
 viewable 'Tindrevik' >/dev/null && fail "the game window is visible at start-up"
 welcome=$(viewable '^Kronesluk$')
 
