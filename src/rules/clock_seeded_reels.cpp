@@ -36,11 +36,6 @@ Reels ClockSeededReels::Draw() {
     return reels;
 }
 
-Reel ClockSeededReels::DrawReel() {
-    Reseed(clock_());
-    return NextReel();
-}
-
 Reel ClockSeededReels::NextReel() {
     // u * 5 in double is exact, so the largest u still gives 4, never 5.
     return static_cast<Reel>(static_cast<double>(NextUniform()) * ReelFaces);

@@ -21,8 +21,6 @@ class ClockSeededReels final : public ReelSource {
 
     Reels Draw() override;
 
-    // One reel: reseed, then draw. Public so that the draw can be measured on its own.
-    Reel DrawReel();
 
   private:
     void Reseed(std::uint64_t reading);
