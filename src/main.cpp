@@ -1,5 +1,8 @@
 #include <QApplication>
 
+#include "about/file_probe.h"
+#include "about/qt_program_launcher.h"
+#include "about/system_registry.h"
 #include "platform/beeper.h"
 #include "platform/platform.h"
 #include "platform/player_messages.h"
@@ -25,7 +28,10 @@ int main(int argc, char* argv[]) {
     ksl::MessageBoxMessages messages;
     ksl::SystemBeeper beeper;
     ksl::QtProgramEnd end;
-    const ksl::Platform platform{timers, messages, beeper, end};
+    const std::unique_ptr<ksl::Registry> registry = ksl::MakeSystemRegistry();
+    ksl::SystemFileProbe files;
+    ksl::QtProgramLauncher launcher;
+    const ksl::Platform platform{timers, messages, beeper, end, *registry, files, launcher};
 
     ksl::Shell shell(machine, platform);
     shell.Start();

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "about/file_probe.h"
+#include "about/program_launcher.h"
+#include "about/registry.h"
 #include "platform/beeper.h"
 #include "platform/game_timer.h"
 #include "platform/player_messages.h"
@@ -14,6 +17,9 @@ struct Platform {
     PlayerMessages& messages;
     Beeper& beeper;
     ProgramEnd& end;
+    Registry& registry;
+    FileProbe& files;
+    ProgramLauncher& launcher;
 };
 
 }  // namespace ksl

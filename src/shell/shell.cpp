@@ -11,8 +11,7 @@ void ShowAndActivate(QWidget& window) {
 
 // Takes a window off the screen for good. It may be unloaded from inside one of its own
 // handlers, so it is deleted only once that handler has returned to the event loop.
-void Dispose(ClassicWindow& window) {
-    window.onCloseBox = nullptr;
+void Dispose(QWidget& window) {
     window.hide();
     window.deleteLater();
 }
@@ -23,6 +22,7 @@ Shell::Shell(SlotMachine& machine, const Platform& platform)
     : machine_(machine), platform_(platform) {}
 
 Shell::~Shell() {
+    delete about_.data();
     delete form2_.data();
     delete form1_.data();
 }
@@ -38,7 +38,7 @@ void Shell::LoadGameWindow() {
     form2_ = new Form2(machine_, *this, platform_);
     form2_->onCloseBox = [this] {
         UnloadGameWindow();
-        CloseBoxUsed();
+        EndIfNoWindowIsVisible();
     };
     form2_->Form_Load();
 }
@@ -52,6 +52,7 @@ void Shell::UnloadGameWindow() {
     if (form2_) {
         // No tick of the old window may run once it is unloaded.
         form2_->StopTimers();
+        form2_->onCloseBox = nullptr;
         Dispose(*form2_);
         form2_ = nullptr;
     }
@@ -64,12 +65,13 @@ void Shell::LoadWelcomeWindow() {
     form1_ = new Form1(*this);
     form1_->onCloseBox = [this] {
         UnloadWelcomeWindow();
-        CloseBoxUsed();
+        EndIfNoWindowIsVisible();
     };
 }
 
 void Shell::UnloadWelcomeWindow() {
     if (form1_) {
+        form1_->onCloseBox = nullptr;
         Dispose(*form1_);
         form1_ = nullptr;
     }
@@ -105,6 +107,32 @@ void Shell::ExitProgram() {
 
 void Shell::OpenAbout() {
     platform_.beeper.Beep();
+    LoadAbout();
+    ShowAndActivate(*about_);
+}
+
+void Shell::LoadAbout() {
+    if (about_) {
+        return;
+    }
+    PlayerMessages& messages = platform_.messages;
+    about_ = new frmAbout(
+        {platform_.registry, platform_.files, platform_.launcher,
+         [&messages](std::string_view text) {
+             messages.Tell(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+         }});
+    about_->onUnload = [this] {
+        UnloadAbout();
+        EndIfNoWindowIsVisible();
+    };
+}
+
+void Shell::UnloadAbout() {
+    if (about_) {
+        about_->onUnload = nullptr;
+        Dispose(*about_);
+        about_ = nullptr;
+    }
 }
 
 void Shell::EndGame() {
@@ -115,8 +143,9 @@ void Shell::EndGame() {
 
 // A program with no window on screen could only be ended from outside, so closing the last
 // visible window ends it.
-void Shell::CloseBoxUsed() {
-    const bool anyVisible = (form1_ && form1_->isVisible()) || (form2_ && form2_->isVisible());
+void Shell::EndIfNoWindowIsVisible() {
+    const bool anyVisible = (form1_ && form1_->isVisible()) || (form2_ && form2_->isVisible()) ||
+                            (about_ && about_->isVisible());
     if (!anyVisible) {
         platform_.end.End();
     }

@@ -2,6 +2,7 @@
 
 #include <QPointer>
 
+#include "about/frm_about.h"
 #include "game_window/form2.h"
 #include "platform/platform.h"
 #include "rules/slot_machine.h"
@@ -28,6 +29,7 @@ class Shell final : public GameWindowHost, public WelcomeWindowHost {
     // The windows as they are now; null when not loaded.
     [[nodiscard]] Form1* WelcomeWindow() const { return form1_; }
     [[nodiscard]] Form2* GameWindow() const { return form2_; }
+    [[nodiscard]] frmAbout* AboutDialog() const { return about_; }
 
     // GameWindowHost
     void ShowWelcomeWindow() override;
@@ -46,12 +48,15 @@ class Shell final : public GameWindowHost, public WelcomeWindowHost {
     void LoadWelcomeWindow();
     void HideWelcomeWindow();
     void UnloadWelcomeWindow();
-    void CloseBoxUsed();
+    void LoadAbout();
+    void UnloadAbout();
+    void EndIfNoWindowIsVisible();
 
     SlotMachine& machine_;
     Platform platform_;
     QPointer<Form1> form1_;
     QPointer<Form2> form2_;
+    QPointer<frmAbout> about_;
 };
 
 }  // namespace ksl

@@ -27,11 +27,17 @@ QWidget* Build(const LabelSpec& design, QWidget* parent) {
     label->setText(QString::fromUtf8(design.text));
     label->setWordWrap(true);
     label->setAlignment(design.alignment | Qt::AlignTop);
-    label->setFont(ArialBold(design.points));
-    label->setAutoFillBackground(true);
+    if (design.points > 0) {
+        label->setFont(ArialBold(design.points));
+    }
     QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, design.background);
-    palette.setColor(QPalette::WindowText, design.foreground);
+    if (design.background.isValid()) {
+        label->setAutoFillBackground(true);
+        palette.setColor(QPalette::Window, design.background);
+    }
+    if (design.foreground.isValid()) {
+        palette.setColor(QPalette::WindowText, design.foreground);
+    }
     if (design.sunkenBorder) {
         GiveSunkenEdge(*label, palette);
     }
@@ -54,9 +60,10 @@ QWidget* Build(const PictureSpec& design, QWidget* parent) {
 
 QWidget* Build(const ButtonSpec& design, QWidget* parent) {
     auto* button = new QPushButton(QString::fromUtf8(design.text), parent);
-    button->setFont(ArialBold(design.points));
+    if (design.points > 0) {
+        button->setFont(ArialBold(design.points));
+    }
     button->setGeometry(design.box);
-    button->setAutoDefault(false);
     return button;
 }
 

@@ -8,7 +8,8 @@
 namespace ksl {
 
 // A window's layout is a table of these, one row a control. Boxes and points are in logical
-// pixels (see twips.h); texts are UTF-8 and used exactly, runs of spaces included.
+// pixels (see twips.h); texts are UTF-8 and used exactly, runs of spaces included. A size of
+// 0 points keeps the window's own font, and a colour left invalid the system's colours.
 
 struct LabelSpec {
     const char* name;
@@ -43,7 +44,7 @@ struct ButtonSpec {
     const char* name;
     const char* text;
     QRect box;
-    double points;
+    double points = 0;
 };
 
 using ControlSpec = std::variant<LabelSpec, LineSpec, PictureSpec, ButtonSpec>;

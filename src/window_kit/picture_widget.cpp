@@ -6,9 +6,7 @@
 namespace ksl {
 
 PictureWidget::PictureWidget(QPixmap pixmap, QWidget* parent)
-    : QWidget(parent), pixmap_(std::move(pixmap)) {
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
+    : QWidget(parent), pixmap_(std::move(pixmap)) {}
 
 void PictureWidget::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);

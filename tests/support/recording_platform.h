@@ -2,8 +2,11 @@
 
 #include <QString>
 #include <functional>
+#include <set>
+#include <string>
 #include <vector>
 
+#include "about/in_memory_registry.h"
 #include "platform/platform.h"
 #include "support/manual_clock.h"
 
@@ -36,14 +39,37 @@ class RecordingEnd final : public ProgramEnd {
     int ends = 0;
 };
 
+// A file system that holds just the files a test puts in it.
+class FakeFiles final : public FileProbe {
+  public:
+    bool IsOrdinaryFile(const std::string& path) override { return files.contains(path); }
+    std::set<std::string> files;
+};
+
+// Remembers every program it was asked to start; starting fails when told to.
+class RecordingLauncher final : public ProgramLauncher {
+  public:
+    bool Launch(const std::string& path) override {
+        launched.push_back(path);
+        return succeeds;
+    }
+    std::vector<std::string> launched;
+    bool succeeds = true;
+};
+
 // Every service of the platform, simulated.
 struct RecordingPlatform {
     ManualClock clock;
     RecordingMessages messages;
     CountingBeeper beeper;
     RecordingEnd end;
+    InMemoryRegistry registry;
+    FakeFiles files;
+    RecordingLauncher launcher;
 
-    [[nodiscard]] Platform platform() { return {clock, messages, beeper, end}; }
+    [[nodiscard]] Platform platform() {
+        return {clock, messages, beeper, end, registry, files, launcher};
+    }
 };
 
 }  // namespace ksl::testing

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "about/program_launcher.h"
+
+namespace ksl {
+
+// Starts the program directly, never through a shell, and lets it run on its own.
+class QtProgramLauncher final : public ProgramLauncher {
+  public:
+    bool Launch(const std::string& path) override;
+};
+
+}  // namespace ksl
