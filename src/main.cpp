@@ -17,6 +17,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kronesluk"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    // Lets the desktop match the windows to the installed entry and its icon (Wayland's app id).
+    QGuiApplication::setDesktopFileName(QStringLiteral("no.kronesluk.Kronesluk"));
     // The shell decides when the program ends; hiding a window on the way is not an ending.
     QApplication::setQuitOnLastWindowClosed(false);
     ksl::RegisterFontSubstitutes();

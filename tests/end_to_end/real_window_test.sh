@@ -6,53 +6,11 @@
 set -euo pipefail
 
 program=$1
-workdir=$(mktemp -d)
-xvfb_pid=""
-app_pid=""
+# shellcheck source=x_session.sh
+source "$(dirname "${BASH_SOURCE[0]}")/x_session.sh"
 
-cleanup() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$workdir"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    [ -f "$workdir/app.log" ] && sed 's/^/  kronesluk: /' "$workdir/app.log" >&2
-    exit 1
-}
-
-# wait_for SECONDS COMMAND...: retry a check until it holds or time runs out.
-wait_for() {
-    local deadline=$((SECONDS + $1))
-    shift
-    until "$@"; do
-        [ "$SECONDS" -lt "$deadline" ] || return 1
-        sleep 0.1
-    done
-}
-
-# Xvfb picks a free display itself and writes its number once it is ready for clients.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$workdir/display" >"$workdir/xvfb.log" 2>&1 &
-xvfb_pid=$!
-wait_for 10 test -s "$workdir/display" || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$workdir/display")"
-
-QT_QPA_PLATFORM=xcb "$program" >"$workdir/app.log" 2>&1 &
-app_pid=$!
-
-# The one viewable top-level window whose title matches.
-viewable() {
-    local id
-    for id in $(xdotool search --name "$1" 2>/dev/null); do
-        if xwininfo -id "$id" 2>/dev/null | grep -q 'IsViewable'; then
-            echo "$id"
-            return 0
-        fi
-    done
-    return 1
-}
+start_x_server
+start_program "$program"
 
 wait_for 40 viewable '^Kronesluk$' >/dev/null || fail "the welcome window never appeared"
 viewable 'Tindrevik' >/dev/null && fail "the game window is visible at start-up"
@@ -85,14 +43,5 @@ found = any(rgb(x, y + menu) == (255, 255, 0) for x in range(60, 140) for y in r
 sys.exit(0 if found else 1)
 PY
 
-xdotool windowfocus --sync "$game" key ctrl+q
-for _ in $(seq 1 100); do
-    kill -0 "$app_pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$app_pid" 2>/dev/null && fail "Ctrl+Q did not end the program"
-status=0
-wait "$app_pid" || status=$?
-app_pid=""
-[ "$status" -eq 0 ] || fail "the program ended with status $status"
+quit_with_ctrl_q "$game"
 echo "PASS: welcome window, F2, a spin and Ctrl+Q in a real X server"

@@ -134,11 +134,40 @@ void TestStartSysInfo() {
     RegDeleteTreeA(HKEY_LOCAL_MACHINE, ksl::SharedToolsLocationKey);
 }
 
+// One string of this program's version information.
+std::string VersionString(const char* name) {
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeA(self, &ignored);
+    std::vector<char> info(size);
+    if (size == 0 || !GetFileVersionInfoA(self, 0, size, info.data())) {
+        return "<no version information>";
+    }
+    char* value = nullptr;
+    UINT length = 0;
+    const std::string path = std::string("\\StringFileInfo\\041404B0\\") + name;
+    if (!VerQueryValueA(info.data(), path.c_str(), reinterpret_cast<void**>(&value), &length)) {
+        return "<missing>";
+    }
+    return std::string(value);
+}
+
+void TestResources() {
+    Check(VersionString("ProductName") == "KSL", "product name KSL");
+    Check(VersionString("InternalName") == "KSL", "internal name KSL");
+    Check(VersionString("FileVersion") == "1.00", "file version 1.00");
+    Check(VersionString("ProductVersion") == "1.00", "product version 1.00");
+    Check(FindResourceA(nullptr, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(14)) != nullptr,
+          "the icon is in the program");  // 14: RT_GROUP_ICON
+}
+
 }  // namespace
 
 int main() {
     TestValues();
     TestStartSysInfo();
+    TestResources();
     RegDeleteTreeA(HKEY_LOCAL_MACHINE, TestKey);
     std::printf("%d passed, %d failed\n", passed, failed);
     return failed == 0 ? 0 : 1;

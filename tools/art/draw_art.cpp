@@ -3,12 +3,16 @@
 //   draw_art ASSETS_FOLDER
 //
 // Every picture holds only the colours of its palette, so it looks the same on any screen.
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <array>
 #include <cstdio>
 #include <string>
 
 #include "coins.h"
+#include "ico_file.h"
 #include "raster.h"
 #include "smiley.h"
 
@@ -96,13 +100,51 @@ QImage BlackPanel() {
     return image;
 }
 
-bool Save(const QImage& image, const std::string& folder, const char* name) {
+bool Save(const QImage& image, const std::string& folder, const std::string& name) {
     const std::string path = folder + "/" + name;
+    QDir().mkpath(QString::fromStdString(path).section('/', 0, -2));
     if (!image.save(QString::fromStdString(path), "PNG")) {
         std::fprintf(stderr, "draw_art: could not write %s\n", path.c_str());
         return false;
     }
     std::printf("wrote %s (%d x %d)\n", path.c_str(), image.width(), image.height());
+    return true;
+}
+
+// The desktop's icon theme wants the smiley at each of its standard sizes, each drawn for its
+// size rather than scaled up from a smaller one: pixel-exact up to 32, and from 48 on drawn
+// four times as large and averaged down, so the large ones have smooth edges.
+QImage DesktopSmiley(int size) {
+    if (size <= 32) {
+        return ksl::art::Smiley(size);
+    }
+    constexpr int Oversampling = 4;
+    return ksl::art::Smiley(size * Oversampling)
+        .scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+constexpr std::array<int, 8> DesktopIconSizes{16, 22, 24, 32, 48, 64, 128, 256};
+constexpr std::array<int, 6> WindowsIconSizes{16, 24, 32, 48, 64, 256};
+
+bool SaveIcons(const std::string& folder) {
+    for (const int size : DesktopIconSizes) {
+        const std::string name = "icons/hicolor/" + std::to_string(size) + "x" +
+                                 std::to_string(size) + "/kronesluk.png";
+        if (!Save(DesktopSmiley(size), folder, name)) {
+            return false;
+        }
+    }
+    std::vector<QImage> images;
+    for (const int size : WindowsIconSizes) {
+        images.push_back(DesktopSmiley(size));
+    }
+    const std::string path = folder + "/kronesluk.ico";
+    QFile ico(QString::fromStdString(path));
+    if (!ico.open(QIODevice::WriteOnly) || ico.write(ksl::art::IcoFile(images)) < 0) {
+        std::fprintf(stderr, "draw_art: could not write %s\n", path.c_str());
+        return false;
+    }
+    std::printf("wrote %s\n", path.c_str());
     return true;
 }
 
@@ -119,6 +161,6 @@ int main(int argc, char** argv) {
         Save(OneStack(), folder, "image1.png") && Save(TwoCoins(), folder, "image2.png") &&
         Save(TwoStacks(), folder, "image3.png") && Save(ThreeStacks(), folder, "image4.png") &&
         Save(FiveStacks(), folder, "image5.png") && Save(BlackPanel(), folder, "image6.png") &&
-        Save(ksl::art::Smiley(32), folder, "smiley.png");
+        Save(ksl::art::Smiley(32), folder, "smiley.png") && SaveIcons(folder);
     return ok ? 0 : 1;
 }
