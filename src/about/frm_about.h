@@ -21,8 +21,10 @@ class frmAbout : public QDialog {
     // Called when the player closes the dialog: OK, Esc, Enter or the close box.
     std::function<void()> onUnload;
 
-  protected:
+      // Esc, as for every dialog: here it unloads the dialog.
     void reject() override;
+
+protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:

@@ -52,7 +52,7 @@ QWidget* Build(const LineSpec& design, QWidget* parent) {
 }
 
 QWidget* Build(const PictureSpec& design, QWidget* parent) {
-    auto* picture = new PictureWidget(QPixmap(QString::fromUtf8(design.resource)), parent);
+    auto* picture = new PictureWidget(QString::fromUtf8(design.resource), parent);
     picture->setGeometry(design.box);
     picture->setAccessibleName(QString::fromUtf8(design.accessibleName));
     return picture;

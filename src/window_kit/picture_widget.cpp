@@ -5,13 +5,20 @@
 
 namespace ksl {
 
-PictureWidget::PictureWidget(QPixmap pixmap, QWidget* parent)
-    : QWidget(parent), pixmap_(std::move(pixmap)) {}
+PictureWidget::PictureWidget(QString resource, QWidget* parent)
+    : QWidget(parent), resource_(std::move(resource)) {}
+
+const QPixmap& PictureWidget::pixmap() {
+    if (pixmap_.isNull()) {
+        pixmap_.load(resource_);
+    }
+    return pixmap_;
+}
 
 void PictureWidget::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(rect(), pixmap_);
+    painter.drawPixmap(rect(), pixmap());
 }
 
 }  // namespace ksl

@@ -1,0 +1,248 @@
+// The game as a desktop program, against a bare Qt program with one empty window of the same
+// size, each in a real X server (Xvfb):
+//   start-up  from starting the process to its first window being mapped, alternating the two
+//             programs, median of the runs (target: at most 1.10 times the bare program);
+//   memory    peak resident memory once the first window is up (target: at most 1.15 times);
+//   idle      CPU time the game window uses in the given seconds after one spin, while its
+//             timers go on ticking as designed (target: under 0.1 % of one core).
+//
+//   desktop_bench KRONESLUK BASELINE [RUNS=10] [IDLE_SECONDS=60]
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "proc_stats.h"
+
+extern char** environ;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using ksl::bench::CpuMilliseconds;
+using ksl::bench::PeakResidentKiB;
+
+[[noreturn]] void Die(const char* what) {
+    std::fprintf(stderr, "desktop_bench: %s\n", what);
+    std::exit(1);
+}
+
+pid_t Spawn(const std::vector<std::string>& command) {
+    std::vector<char*> argv;
+    for (const std::string& word : command) {
+        argv.push_back(const_cast<char*>(word.c_str()));
+    }
+    argv.push_back(nullptr);
+    pid_t pid = 0;
+    if (posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) {
+        Die("could not start a program");
+    }
+    return pid;
+}
+
+void Stop(pid_t pid) {
+    kill(pid, SIGTERM);
+    waitpid(pid, nullptr, 0);
+}
+
+// An X server of our own, which picks a free display and says which.
+class XServer {
+  public:
+    XServer() {
+        int fds[2];
+        if (pipe(fds) != 0) {
+            Die("no pipe");
+        }
+        pid_ = Spawn({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1024x768x24",
+                      "-nolisten", "tcp"});
+        close(fds[1]);
+        char number[32] = {};
+        std::size_t read = 0;
+        while (read < sizeof number - 1) {
+            const ssize_t got = ::read(fds[0], number + read, 1);
+            if (got <= 0 || number[read] == '\n') {
+                break;
+            }
+            ++read;
+        }
+        close(fds[0]);
+        number[read] = '\0';
+        name_ = std::string(":") + number;
+        setenv("DISPLAY", name_.c_str(), 1);
+        setenv("QT_QPA_PLATFORM", "xcb", 1);
+        display_ = XOpenDisplay(name_.c_str());
+        if (display_ == nullptr) {
+            Die("cannot open the X server");
+        }
+        XSelectInput(display_, DefaultRootWindow(display_), SubstructureNotifyMask);
+        XSync(display_, False);
+    }
+
+    ~XServer() {
+        XCloseDisplay(display_);
+        Stop(pid_);
+    }
+
+    // Waits until a top-level window whose title contains `title` is mapped; 0 on time-out.
+    Window WaitForMap(const char* title, std::chrono::seconds limit = std::chrono::seconds(30)) {
+        const auto deadline = Clock::now() + limit;
+        while (Clock::now() < deadline) {
+            while (XPending(display_) > 0) {
+                XEvent event;
+                XNextEvent(display_, &event);
+                if (event.type == MapNotify && HasTitle(event.xmap.window, title)) {
+                    return event.xmap.window;
+                }
+            }
+            pollfd connection{ConnectionNumber(display_), POLLIN, 0};
+            poll(&connection, 1, 10);
+        }
+        return 0;
+    }
+
+    int Height(Window window) {
+        XWindowAttributes attributes;
+        XGetWindowAttributes(display_, window, &attributes);
+        return attributes.height;
+    }
+
+  private:
+    bool HasTitle(Window window, const char* title) {
+        char* name = nullptr;
+        const bool found = XFetchName(display_, window, &name) != 0 && name != nullptr &&
+                           std::strstr(name, title) != nullptr;
+        if (name != nullptr) {
+            XFree(name);
+        }
+        return found;
+    }
+
+    pid_t pid_ = 0;
+    std::string name_;
+    Display* display_ = nullptr;
+};
+
+struct Run {
+    double startMs;
+    long peakKiB;
+};
+
+Run StartOnce(XServer& x, const std::string& program) {
+    const auto started = Clock::now();
+    const pid_t pid = Spawn({program});
+    if (x.WaitForMap("Kronesluk") == 0) {
+        Die("no window was mapped");
+    }
+    const double ms = std::chrono::duration<double, std::milli>(Clock::now() - started).count();
+    // Let the first paint finish before reading the peak.
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    const long peak = PeakResidentKiB(pid);
+    Stop(pid);
+    return {ms, peak};
+}
+
+template <typename T>
+T Median(std::vector<T> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+void Xdotool(const std::string& arguments) {
+    const std::string command = "xdotool " + arguments + " >/dev/null 2>&1";
+    if (std::system(command.c_str()) != 0) {
+        Die("xdotool failed");
+    }
+}
+
+// CPU used over `seconds`, as a share of one core, once the program has settled.
+double IdleShare(pid_t pid, int seconds) {
+    const double before = CpuMilliseconds(pid);
+    std::this_thread::sleep_for(std::chrono::seconds(seconds));
+    return (CpuMilliseconds(pid) - before) / (seconds * 1000.0);
+}
+
+double GameIdle(XServer& x, const std::string& game, int seconds) {
+    const pid_t pid = Spawn({game});
+    const Window welcome = x.WaitForMap("Kronesluk");
+    Xdotool("windowfocus --sync " + std::to_string(welcome) + " key F2");
+    const Window window = x.WaitForMap("Tindrevik");
+    if (window == 0) {
+        Die("F2 did not show the game window");
+    }
+    // "1 Kr" stands at (376, 88) in the client area, under the menu bar.
+    const int menuBar = x.Height(window) - 424;
+    Xdotool("mousemove --window " + std::to_string(window) + " 400 " +
+            std::to_string(menuBar + 100) + " click 1");
+    std::this_thread::sleep_for(std::chrono::seconds(3));  // the whole reveal
+    const double share = IdleShare(pid, seconds);
+    Stop(pid);
+    return share;
+}
+
+double BaselineIdle(XServer& x, const std::string& baseline, int seconds) {
+    const pid_t pid = Spawn({baseline});
+    x.WaitForMap("Kronesluk");
+    std::this_thread::sleep_for(std::chrono::seconds(3));
+    const double share = IdleShare(pid, seconds);
+    Stop(pid);
+    return share;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: %s KRONESLUK BASELINE [RUNS=10] [IDLE_SECONDS=60]\n", argv[0]);
+        return 2;
+    }
+    const std::string game = argv[1];
+    const std::string baseline = argv[2];
+    const int runs = argc > 3 ? std::max(1, std::atoi(argv[3])) : 10;
+    const int idleSeconds = argc > 4 ? std::max(1, std::atoi(argv[4])) : 60;
+
+    XServer x;
+    StartOnce(x, game);  // warm the file cache for both before measuring
+    StartOnce(x, baseline);
+    std::vector<double> gameMs, baselineMs;
+    std::vector<long> gameKiB, baselineKiB;
+    for (int i = 0; i < runs; ++i) {
+        const Run g = StartOnce(x, game);
+        const Run b = StartOnce(x, baseline);
+        gameMs.push_back(g.startMs);
+        gameKiB.push_back(g.peakKiB);
+        baselineMs.push_back(b.startMs);
+        baselineKiB.push_back(b.peakKiB);
+    }
+    const double startGame = Median(gameMs);
+    const double startBase = Median(baselineMs);
+    const long memGame = Median(gameKiB);
+    const long memBase = Median(baselineKiB);
+    std::printf("Start-up to the first window mapped (median of %d runs each, alternating)\n",
+                runs);
+    std::printf("  kronesluk %.1f ms, bare Qt window %.1f ms: ratio %.3f (target: at most 1.10)\n",
+                startGame, startBase, startGame / startBase);
+    std::printf("Peak resident memory once the first window is up (median)\n");
+    std::printf("  kronesluk %ld KiB, bare Qt window %ld KiB: ratio %.3f (target: at most 1.15)\n",
+                memGame, memBase, static_cast<double>(memGame) / static_cast<double>(memBase));
+
+    const double idleGame = GameIdle(x, game, idleSeconds);
+    const double idleBase = BaselineIdle(x, baseline, idleSeconds);
+    std::printf("CPU over %d s, idle after a spin\n", idleSeconds);
+    std::printf(
+        "  game window %.4f %% of one core, bare Qt window %.4f %% (target: under 0.1 %%)\n",
+        idleGame * 100, idleBase * 100);
+    return 0;
+}

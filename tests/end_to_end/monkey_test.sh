@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# A monkey at the keyboard: the real program under Xvfb takes a fixed-seed run of random clicks
+# and keys (never Ctrl+Q) on whatever of its windows are on screen. Afterwards it must still be
+# running, start a game on F2, and end cleanly on Ctrl+Q.
+#
+#   monkey_test.sh PATH_TO_KRONESLUK [ACTIONS]
+set -euo pipefail
+
+program=$1
+actions=${2:-250}
+# shellcheck source=x_session.sh
+source "$(dirname "${BASH_SOURCE[0]}")/x_session.sh"
+
+start_x_server
+start_program "$program"
+wait_for 40 viewable '^Kronesluk$' >/dev/null || fail "the welcome window never appeared"
+
+# Every viewable window of the program: the welcome and game windows, the About dialog,
+# message boxes and open menus.
+our_windows() {
+    local id
+    for id in $(xdotool search --pid "$app_pid" 2>/dev/null); do
+        xwininfo -id "$id" 2>/dev/null | grep -q 'IsViewable' && echo "$id"
+    done
+}
+
+# An open menu: a window the window manager does not place (override-redirect).
+open_menu() {
+    local id
+    for id in $(our_windows); do
+        if xwininfo -id "$id" | grep -q 'Override Redirect State: yes'; then
+            echo "$id"
+            return 0
+        fi
+    done
+    return 1
+}
+
+keys=(F2 Return Escape space Tab alt+s alt+a Down Up Left Right 1 2 s g x)
+RANDOM=20261207
+last=""
+for ((step = 0; step < actions; step++)); do
+    if ! kill -0 "$app_pid" 2>/dev/null; then
+        status=0
+        wait "$app_pid" || status=$?
+        app_pid=""
+        fail "the program ended (status $status) after $step actions; the last was $last"
+    fi
+    mapfile -t windows < <(our_windows)
+    [ "${#windows[@]}" -gt 0 ] || fail "no window on screen after $step actions"
+    window=${windows[RANDOM % ${#windows[@]}]}
+    if menu=$(open_menu); then
+        # In an open menu only Return (on its first item, never Exit) or Escape.
+        key=$( ((RANDOM % 2 == 0)) && echo Return || echo Escape)
+        last="key $key in a menu"
+        xdotool windowfocus "$menu" key "$key" 2>/dev/null || true
+    elif ((RANDOM % 3 == 0)); then
+        key=${keys[RANDOM % ${#keys[@]}]}
+        last="key $key in $(xdotool getwindowname "$window" 2>/dev/null)"
+        xdotool windowfocus "$window" key "$key" 2>/dev/null || true
+    else
+        width=$(xwininfo -id "$window" | awk '/Width:/ {print $2}')
+        height=$(xwininfo -id "$window" | awk '/Height:/ {print $2}')
+        x=$((RANDOM % width))
+        y=$((RANDOM % height))
+        last="click at $x,$y in $(xdotool getwindowname "$window" 2>/dev/null)"
+        xdotool mousemove --window "$window" "$x" "$y" click 1 \
+            2>/dev/null || true
+    fi
+    sleep 0.05
+done
+kill -0 "$app_pid" 2>/dev/null || fail "the program died at the end of the run"
+
+# Clear away whatever the monkey left open: menus, message boxes, the About dialog.
+for _ in 1 2 3 4 5; do
+    for window in $(our_windows); do
+        name=$(xdotool getwindowname "$window" 2>/dev/null || true)
+        case "$name" in
+            *Tindrevik*|Kronesluk) ;;
+            *) xdotool windowfocus "$window" key Escape 2>/dev/null || true ;;
+        esac
+    done
+    sleep 0.3
+done
+
+# F2 from whichever of the two windows is showing must put a game on screen.
+front=$(viewable 'Tindrevik' || viewable '^Kronesluk$') || fail "neither main window is on screen"
+xdotool windowfocus --sync "$front" key F2
+wait_for 10 viewable 'Tindrevik' >/dev/null || fail "F2 did not put the game window on screen"
+quit_with_ctrl_q "$(viewable 'Tindrevik')"
+echo "PASS: $actions random actions, then F2 and Ctrl+Q"
