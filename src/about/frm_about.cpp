@@ -54,8 +54,10 @@ void frmAbout::closeEvent(QCloseEvent* event) {
 }
 
 void frmAbout::Unload() {
-    if (onUnload) {
-        onUnload();
+    if (onClosedByPlayer) {
+        // A copy: the owner may clear the callback while it runs.
+        const std::function<void()> closed = onClosedByPlayer;
+        closed();
     } else {
         hide();
     }

@@ -19,12 +19,12 @@ class frmAbout : public QDialog {
     void StartSysInfo();
 
     // Called when the player closes the dialog: OK, Esc, Enter or the close box.
-    std::function<void()> onUnload;
+    std::function<void()> onClosedByPlayer;
 
-      // Esc, as for every dialog: here it unloads the dialog.
+    // Esc, as for every dialog: here it unloads the dialog.
     void reject() override;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:

@@ -9,11 +9,16 @@ void ShowAndActivate(QWidget& window) {
     window.activateWindow();
 }
 
-// Takes a window off the screen for good. It may be unloaded from inside one of its own
-// handlers, so it is deleted only once that handler has returned to the event loop.
-void Dispose(QWidget& window) {
-    window.hide();
-    window.deleteLater();
+// Takes a window off the screen for good and forgets it. It may be unloaded from inside one of
+// its own handlers, so it is deleted only once that handler has returned to the event loop.
+template <typename Window>
+void Dispose(QPointer<Window>& window) {
+    if (window) {
+        window->onClosedByPlayer = nullptr;
+        window->hide();
+        window->deleteLater();
+        window = nullptr;
+    }
 }
 
 }  // namespace
@@ -36,10 +41,7 @@ void Shell::LoadGameWindow() {
         return;
     }
     form2_ = new Form2(machine_, *this, platform_);
-    form2_->onCloseBox = [this] {
-        UnloadGameWindow();
-        EndIfNoWindowIsVisible();
-    };
+    form2_->onClosedByPlayer = UnloadWhenClosed(&Shell::UnloadGameWindow);
     form2_->Form_Load();
 }
 
@@ -52,10 +54,8 @@ void Shell::UnloadGameWindow() {
     if (form2_) {
         // No tick of the old window may run once it is unloaded.
         form2_->StopTimers();
-        form2_->onCloseBox = nullptr;
-        Dispose(*form2_);
-        form2_ = nullptr;
     }
+    Dispose(form2_);
 }
 
 void Shell::LoadWelcomeWindow() {
@@ -63,18 +63,11 @@ void Shell::LoadWelcomeWindow() {
         return;
     }
     form1_ = new Form1(*this);
-    form1_->onCloseBox = [this] {
-        UnloadWelcomeWindow();
-        EndIfNoWindowIsVisible();
-    };
+    form1_->onClosedByPlayer = UnloadWhenClosed(&Shell::UnloadWelcomeWindow);
 }
 
 void Shell::UnloadWelcomeWindow() {
-    if (form1_) {
-        form1_->onCloseBox = nullptr;
-        Dispose(*form1_);
-        form1_ = nullptr;
-    }
+    Dispose(form1_);
 }
 
 void Shell::ShowWelcomeWindow() {
@@ -121,18 +114,20 @@ void Shell::LoadAbout() {
          [&messages](std::string_view text) {
              messages.Tell(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
          }});
-    about_->onUnload = [this] {
-        UnloadAbout();
-        EndIfNoWindowIsVisible();
-    };
+    about_->onClosedByPlayer = UnloadWhenClosed(&Shell::UnloadAbout);
 }
 
 void Shell::UnloadAbout() {
-    if (about_) {
-        about_->onUnload = nullptr;
-        Dispose(*about_);
-        about_ = nullptr;
-    }
+    Dispose(about_);
+}
+
+// Closing a window unloads it, and a program with no window left on screen could only be ended
+// from outside, so closing the last visible one ends it.
+std::function<void()> Shell::UnloadWhenClosed(void (Shell::*unload)()) {
+    return [this, unload] {
+        (this->*unload)();
+        EndIfNoWindowIsVisible();
+    };
 }
 
 void Shell::EndGame() {
@@ -141,8 +136,6 @@ void Shell::EndGame() {
     ShowWelcomeWindow();
 }
 
-// A program with no window on screen could only be ended from outside, so closing the last
-// visible window ends it.
 void Shell::EndIfNoWindowIsVisible() {
     const bool anyVisible = (form1_ && form1_->isVisible()) || (form2_ && form2_->isVisible()) ||
                             (about_ && about_->isVisible());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointer>
+#include <functional>
 
 #include "about/frm_about.h"
 #include "game_window/form2.h"
@@ -50,6 +51,7 @@ class Shell final : public GameWindowHost, public WelcomeWindowHost {
     void UnloadWelcomeWindow();
     void LoadAbout();
     void UnloadAbout();
+    std::function<void()> UnloadWhenClosed(void (Shell::*unload)());
     void EndIfNoWindowIsVisible();
 
     SlotMachine& machine_;

@@ -44,9 +44,11 @@ ClassicWindow::ClassicWindow(const WindowSpec& design, QStatusBar* statusBar)
 }
 
 void ClassicWindow::closeEvent(QCloseEvent* event) {
-    if (onCloseBox) {
+    if (onClosedByPlayer) {
         event->ignore();
-        onCloseBox();
+        // A copy: the owner may clear the callback while it runs.
+        const std::function<void()> closed = onClosedByPlayer;
+        closed();
     } else {
         QMainWindow::closeEvent(event);
     }

@@ -24,7 +24,7 @@ class ClassicWindow : public QMainWindow {
 
     // Called instead of closing when the player uses the title bar's close box; whoever owns
     // the window decides what closing it means.
-    std::function<void()> onCloseBox;
+    std::function<void()> onClosedByPlayer;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
