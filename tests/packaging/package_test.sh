@@ -25,6 +25,7 @@ done
 for size in 16 22 24 32 48 64 128 256; do
     icon="$root/usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png"
     [ -f "$icon" ] || fail "no ${size}x${size} icon"
+    file "$icon" | grep -q "PNG image data, $size x $size" || fail "the ${size}x${size} icon is not that size"
 done
 
 desktop-file-validate "$root/usr/share/applications/$app_id.desktop" ||
