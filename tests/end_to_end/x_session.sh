@@ -42,11 +42,19 @@ start_program() {
     app_pid=$!
 }
 
+# A viewable window that a window manager would place. Open menus and tool tips are left out:
+# they are override-redirect and, having no title of their own, carry the program's name.
+is_placed_window() {
+    local info
+    info=$(xwininfo -id "$1" 2>/dev/null) || return 1
+    grep -q 'IsViewable' <<<"$info" && ! grep -q 'Override Redirect State: yes' <<<"$info"
+}
+
 # The one viewable top-level window whose title matches.
 viewable() {
     local id
     for id in $(xdotool search --name "$1" 2>/dev/null); do
-        if xwininfo -id "$id" 2>/dev/null | grep -q 'IsViewable'; then
+        if is_placed_window "$id"; then
             echo "$id"
             return 0
         fi
