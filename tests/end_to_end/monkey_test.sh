@@ -24,6 +24,14 @@ our_windows() {
     done
 }
 
+title_of() {
+    xdotool getwindowname "$1" 2>/dev/null || echo "a window that has closed"
+}
+
+window_on_screen() {
+    [ -n "$(our_windows)" ]
+}
+
 # An open menu: a window the window manager does not place (override-redirect).
 open_menu() {
     local id
@@ -47,7 +55,12 @@ for ((step = 0; step < actions; step++)); do
         fail "the program ended (status $status) after $step actions; the last was $last"
     fi
     mapfile -t windows < <(our_windows)
-    [ "${#windows[@]}" -gt 0 ] || fail "no window on screen after $step actions"
+    if [ "${#windows[@]}" -eq 0 ]; then
+        # Between one window going and the next coming (the end of a game, a restart) there
+        # can be a moment with none on screen.
+        wait_for 5 window_on_screen || fail "no window on screen after $step actions; the last was $last"
+        continue
+    fi
     window=${windows[RANDOM % ${#windows[@]}]}
     if menu=$(open_menu); then
         # In an open menu only Return (on its first item, never Exit) or Escape.
@@ -56,14 +69,16 @@ for ((step = 0; step < actions; step++)); do
         xdotool windowfocus "$menu" key "$key" 2>/dev/null || true
     elif ((RANDOM % 3 == 0)); then
         key=${keys[RANDOM % ${#keys[@]}]}
-        last="key $key in $(xdotool getwindowname "$window" 2>/dev/null)"
+        last="key $key in $(title_of "$window")"
         xdotool windowfocus "$window" key "$key" 2>/dev/null || true
     else
-        width=$(xwininfo -id "$window" | awk '/Width:/ {print $2}')
-        height=$(xwininfo -id "$window" | awk '/Height:/ {print $2}')
+        # The window may have closed since it was listed, after the last action.
+        geometry=$(xwininfo -id "$window" 2>/dev/null) || continue
+        width=$(awk '/Width:/ {print $2}' <<<"$geometry")
+        height=$(awk '/Height:/ {print $2}' <<<"$geometry")
         x=$((RANDOM % width))
         y=$((RANDOM % height))
-        last="click at $x,$y in $(xdotool getwindowname "$window" 2>/dev/null)"
+        last="click at $x,$y in $(title_of "$window")"
         xdotool mousemove --window "$window" "$x" "$y" click 1 \
             2>/dev/null || true
     fi
