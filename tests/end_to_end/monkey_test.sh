@@ -36,7 +36,7 @@ window_on_screen() {
 open_menu() {
     local id
     for id in $(our_windows); do
-        if xwininfo -id "$id" | grep -q 'Override Redirect State: yes'; then
+        if ! is_placed_window "$id"; then
             echo "$id"
             return 0
         fi
