@@ -45,7 +45,7 @@ Peaks Game(int argc, char** argv) {
     ksl::ClockSeededReels reels;
     ksl::SlotMachine machine(reels);
     ksl::testing::RecordingPlatform simulated;
-    ksl::Shell shell(machine, simulated.platform());
+    ksl::Shell shell(machine, simulated.platform(), simulated.systemInfo());
     shell.Start();
     QApplication::processEvents();
     Peaks peaks;

@@ -16,7 +16,6 @@
 #include "game_window/form2.h"
 #include "platform/qt_timer_factory.h"
 #include "rules/clock_seeded_reels.h"
-#include "support/fake_game_window_host.h"
 #include "support/recording_platform.h"
 #include "window_kit/fonts.h"
 
@@ -92,13 +91,10 @@ int main(int argc, char** argv) {
     std::vector<Tick> ticks;
     StampingTimers timers(clock, ticks);
     ksl::testing::RecordingPlatform simulated;  // messages, beep and the rest stay simulated
-    const ksl::Platform platform{
-        timers,          simulated.messages, simulated.beeper, simulated.end, simulated.registry,
-        simulated.files, simulated.launcher};
+    const ksl::Platform platform{timers, simulated.messages, simulated.beeper, simulated.end};
     ksl::ClockSeededReels reels;
     ksl::SlotMachine machine(reels, 200);
-    ksl::testing::FakeGameWindowHost host;
-    ksl::Form2 window(machine, host, platform);
+    ksl::Form2 window(machine, platform);
     window.show();
     RunEventsFor(100);
 

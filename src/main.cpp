@@ -1,6 +1,5 @@
 #include <QApplication>
 
-#include "about/file_probe.h"
 #include "about/qt_program_launcher.h"
 #include "about/system_registry.h"
 #include "platform/beeper.h"
@@ -11,6 +10,7 @@
 #include "rules/clock_seeded_reels.h"
 #include "rules/slot_machine.h"
 #include "shell/shell.h"
+#include "system_info/file_probe.h"
 #include "window_kit/fonts.h"
 
 int main(int argc, char* argv[]) {
@@ -30,12 +30,14 @@ int main(int argc, char* argv[]) {
     ksl::MessageBoxMessages messages;
     ksl::SystemBeeper beeper;
     ksl::QtProgramEnd end;
+    const ksl::Platform platform{timers, messages, beeper, end};
+
     const std::unique_ptr<ksl::Registry> registry = ksl::MakeSystemRegistry();
     ksl::SystemFileProbe files;
     ksl::QtProgramLauncher launcher;
-    const ksl::Platform platform{timers, messages, beeper, end, *registry, files, launcher};
+    const ksl::SystemInfoServices systemInfo{*registry, files, launcher};
 
-    ksl::Shell shell(machine, platform);
+    ksl::Shell shell(machine, platform, systemInfo);
     shell.Start();
     return QApplication::exec();
 }

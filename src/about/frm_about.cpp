@@ -1,6 +1,5 @@
 #include "about/frm_about.h"
 
-#include <QCloseEvent>
 #include <QPushButton>
 
 #include "about/about_layout.h"
@@ -9,10 +8,11 @@
 
 namespace ksl {
 
-frmAbout::frmAbout(SystemInfoServices services)
+frmAbout::frmAbout(const SystemInfoServices& services, PlayerMessages& messages)
     : QDialog(nullptr,
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      services_(std::move(services)) {
+      services_(services),
+      messages_(messages) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QString::fromUtf8(about_dialog::Caption));
     setFixedSize(about_dialog::ClientSize);
@@ -34,33 +34,21 @@ frmAbout::frmAbout(SystemInfoServices services)
 }
 
 void frmAbout::StartSysInfo() {
-    ksl::StartSysInfo(services_);
+    if (!ksl::StartSysInfo(services_)) {
+        messages_.Tell(QString::fromUtf8(SystemInfoUnavailable.data(),
+                                         static_cast<qsizetype>(SystemInfoUnavailable.size())));
+    }
 }
 
 void frmAbout::cmdOK_Click() {
-    Unload();
+    close();
 }
 void frmAbout::cmdSysInfo_Click() {
     StartSysInfo();
 }
 
 void frmAbout::reject() {
-    Unload();
-}
-
-void frmAbout::closeEvent(QCloseEvent* event) {
-    event->ignore();
-    Unload();
-}
-
-void frmAbout::Unload() {
-    if (onClosedByPlayer) {
-        // A copy: the owner may clear the callback while it runs.
-        const std::function<void()> closed = onClosedByPlayer;
-        closed();
-    } else {
-        hide();
-    }
+    close();
 }
 
 }  // namespace ksl

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QDialog>
-#include <functional>
 
-#include "about/system_info.h"
+#include "platform/player_messages.h"
+#include "system_info/system_info.h"
 
 class QPushButton;
 
@@ -11,28 +11,24 @@ namespace ksl {
 
 // The About dialog: the title, the version line, a short description and warning, OK, and a
 // button that starts the system's information tool. Modeless, with no owner window and no
-// task-bar button of its own.
+// task-bar button of its own. OK, Esc and Enter close it as its close box does; what closing
+// means is its owner's to decide.
 class frmAbout : public QDialog {
   public:
-    explicit frmAbout(SystemInfoServices services);
+    frmAbout(const SystemInfoServices& services, PlayerMessages& messages);
 
+    // Starts the system-information tool, or tells the player that it is unavailable.
     void StartSysInfo();
 
-    // Called when the player closes the dialog: OK, Esc, Enter or the close box.
-    std::function<void()> onClosedByPlayer;
-
-    // Esc, as for every dialog: here it unloads the dialog.
+    // Esc, as for every dialog.
     void reject() override;
-
-  protected:
-    void closeEvent(QCloseEvent* event) override;
 
   private:
     void cmdOK_Click();
     void cmdSysInfo_Click();
-    void Unload();
 
     SystemInfoServices services_;
+    PlayerMessages& messages_;
     QPushButton* cmdOK;
     QPushButton* cmdSysInfo;
 };

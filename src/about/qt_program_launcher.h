@@ -1,6 +1,6 @@
 #pragma once
 
-#include "about/program_launcher.h"
+#include "system_info/program_launcher.h"
 
 namespace ksl {
 

@@ -1,12 +1,12 @@
 #include "about/system_registry.h"
 
 #ifdef _WIN32
-#include "about/win32_registry.h"
+#include "system_info/win32_registry.h"
 #else
 #include <QStandardPaths>
 
-#include "about/in_memory_registry.h"
-#include "about/system_info.h"
+#include "system_info/in_memory_registry.h"
+#include "system_info/system_info.h"
 #endif
 
 namespace ksl {

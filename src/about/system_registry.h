@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "about/registry.h"
+#include "system_info/registry.h"
 
 namespace ksl {
 

@@ -1,115 +1,68 @@
 #include "game_window/form2.h"
 
-#include <QAction>
 #include <QLabel>
 #include <QPushButton>
 
 #include "game_window/game_window_layout.h"
-#include "window_kit/clock_status_bar.h"
-#include "window_kit/control_factory.h"
+#include "rules/end_checks.h"
 
 namespace ksl {
 
-// The eleven timers: designed interval, whether they run from the moment the window loads, and
-// their tick.
-struct Form2::TimerRow {
-    const char* name;
-    std::unique_ptr<GameTimer> Form2::*timer;
-    int intervalMs;
-    bool runningAtLoad;
-    void (Form2::*tick)();
-};
-
-const Form2::TimerRow Form2::TimerTable[] = {
-    {"Timer1", &Form2::Timer1, 500, false, &Form2::Timer1_Timer},
-    {"Timer2", &Form2::Timer2, 1200, false, &Form2::Timer2_Timer},
-    {"Timer3", &Form2::Timer3, 1900, false, &Form2::Timer3_Timer},
-    {"Timer4", &Form2::Timer4, 2500, false, &Form2::Timer4_Timer},
-    {"Penger", &Form2::Penger, 2100, true, &Form2::Penger_Timer},
-    {"NoWin", &Form2::NoWin, 2100, true, &Form2::NoWin_Timer},
-    {"Win1", &Form2::Win1, 2100, false, &Form2::Win1_Timer},
-    {"Win2", &Form2::Win2, 2100, false, &Form2::Win2_Timer},
-    {"Win3", &Form2::Win3, 2100, false, &Form2::Win3_Timer},
-    {"Win4", &Form2::Win4, 2100, false, &Form2::Win4_Timer},
-    {"Win5", &Form2::Win5, 2100, false, &Form2::Win5_Timer},
-};
-
-// The timer that reveals each outcome at 2100 ms.
-struct Form2::ResultRow {
-    Outcome outcome;
-    std::unique_ptr<GameTimer> Form2::*timer;
-};
-
-const Form2::ResultRow Form2::ResultTable[] = {
-    {Outcome::Triple0, &Form2::Win1},    {Outcome::Triple4, &Form2::Win2},
-    {Outcome::Triple3, &Form2::Win4},    {Outcome::Triple2, &Form2::Win5},
-    {Outcome::PairOfOnes, &Form2::Win3}, {Outcome::Loss, &Form2::NoWin},
-};
-
 namespace {
-
-template <typename Control>
-Control* Find(const QWidget& window, const char* name) {
-    auto* control = window.findChild<Control*>(QString::fromUtf8(name));
-    Q_ASSERT_X(control != nullptr, "Form2", name);
-    return control;
-}
-
+constexpr bool RunningAtLoad = true;
+constexpr bool Stopped = false;
 }  // namespace
 
-Form2::Form2(SlotMachine& machine, GameWindowHost& host, const Platform& platform)
-    : ClassicWindow(game_window::Window,
-                    new ClockStatusBar(game_window::StatusBarHeight,
-                                       game_window::TitlePanelMinimumWidth, nullptr)),
-      machine_(machine),
-      host_(host),
-      platform_(platform) {
-    BuildControlsFrontToBack(game_window::Controls(), face());
-    BuildControlsFrontToBack(game_window::Buttons(), face());
-    BuildMenus(*this, game_window::Menus());
-
-    Label1 = Find<QLabel>(*this, "Label1");
-    Label2 = Find<QLabel>(*this, "Label2");
-    Label3 = Find<QLabel>(*this, "Label3");
-    Label13 = Find<QLabel>(*this, "Label13");
-    Label17 = Find<QLabel>(*this, "Label17");
-    Image1 = Find<QWidget>(*this, "Image1");
-    Image2 = Find<QWidget>(*this, "Image2");
-    Image3 = Find<QWidget>(*this, "Image3");
-    Image4 = Find<QWidget>(*this, "Image4");
-    Image5 = Find<QWidget>(*this, "Image5");
-    Image6 = Find<QWidget>(*this, "Image6");
-    Command1 = Find<QPushButton>(*this, "Command1");
-    Command2 = Find<QPushButton>(*this, "Command2");
+Form2::Form2(SlotMachine& machine, const Platform& platform)
+    : ClassicWindow(game_window::Window), machine_(machine), platform_(platform) {
+    Label1 = Find<QLabel>("Label1");
+    Label2 = Find<QLabel>("Label2");
+    Label3 = Find<QLabel>("Label3");
+    Label13 = Find<QLabel>("Label13");
+    Label17 = Find<QLabel>("Label17");
+    Image1 = Find("Image1");
+    Image2 = Find("Image2");
+    Image3 = Find("Image3");
+    Image4 = Find("Image4");
+    Image5 = Find("Image5");
+    Image6 = Find("Image6");
+    Command1 = Find<QPushButton>("Command1");
+    Command2 = Find<QPushButton>("Command2");
 
     // The stake buttons are the only controls that take the focus, "1 Kr" first.
     setTabOrder(Command1, Command2);
     Command1->setFocus();
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form2::Command2_Click);
 
-    connect(Find<QAction>(*this, "mnuPlay"), &QAction::triggered, this,
-            [this] { host_.RestartGame(); });
-    connect(Find<QAction>(*this, "mnuExit"), &QAction::triggered, this,
-            [this] { host_.ExitProgram(); });
-    connect(Find<QAction>(*this, "mnuContent"), &QAction::triggered, this,
-            [this] { host_.OpenAbout(); });
-
-    for (const TimerRow& row : TimerTable) {
-        std::unique_ptr<GameTimer>& timer = this->*row.timer;
-        timer = platform_.timers.MakeTimer(row.name, row.intervalMs);
-        timer->onTick = [this, tick = row.tick] { (this->*tick)(); };
-        timer->SetEnabled(row.runningAtLoad);
-    }
+    Timer1 = MakeTimer("Timer1", 500, Stopped, &Form2::Timer1_Timer);
+    Timer2 = MakeTimer("Timer2", 1200, Stopped, &Form2::Timer2_Timer);
+    Timer3 = MakeTimer("Timer3", 1900, Stopped, &Form2::Timer3_Timer);
+    Timer4 = MakeTimer("Timer4", 2500, Stopped, &Form2::Timer4_Timer);
+    Penger = MakeTimer("Penger", 2100, RunningAtLoad, &Form2::Penger_Timer);
+    NoWin = MakeTimer("NoWin", 2100, RunningAtLoad, &Form2::NoWin_Timer);
+    Win1 = MakeTimer("Win1", 2100, Stopped, &Form2::Win1_Timer);
+    Win2 = MakeTimer("Win2", 2100, Stopped, &Form2::Win2_Timer);
+    Win3 = MakeTimer("Win3", 2100, Stopped, &Form2::Win3_Timer);
+    Win4 = MakeTimer("Win4", 2100, Stopped, &Form2::Win4_Timer);
+    Win5 = MakeTimer("Win5", 2100, Stopped, &Form2::Win5_Timer);
 }
 
 Form2::~Form2() {
     StopTimers();
 }
 
+std::unique_ptr<GameTimer> Form2::MakeTimer(const char* name, int intervalMs, bool runningAtLoad,
+                                            Tick tick) {
+    std::unique_ptr<GameTimer> timer = platform_.timers.MakeTimer(name, intervalMs);
+    timer->onTick = [this, tick] { (this->*tick)(); };
+    timer->SetEnabled(runningAtLoad);
+    return timer;
+}
+
 void Form2::Form_Load() {
     hide();
-    host_.ShowWelcomeWindow();
+    emit loading();
     machine_.NewGame();
 }
 
@@ -121,10 +74,10 @@ void Form2::Command2_Click() {
 }
 
 void Form2::StopTimers() {
-    for (const TimerRow& row : TimerTable) {
-        if (const std::unique_ptr<GameTimer>& timer = this->*row.timer) {
-            timer->Stop();
-        }
+    for (GameTimer* timer :
+         {Timer1.get(), Timer2.get(), Timer3.get(), Timer4.get(), Penger.get(), NoWin.get(),
+          Win1.get(), Win2.get(), Win3.get(), Win4.get(), Win5.get()}) {
+        timer->Stop();
     }
 }
 
@@ -165,14 +118,14 @@ void Form2::PlaySpin(Stake stake) {
         case EndState::OutOfMoney:
         case EndState::MachineEmptied:
             platform_.messages.Tell(message);
-            host_.EndGame();  // this window is being unloaded: touch nothing of it from here on
+            emit gameOver();  // this window is being unloaded: touch nothing of it from here on
             return;
         case EndState::StakeTooHigh:
             // The timers tick while the message is open; the balance label must never show the
-            // refused -1, so it reads 1 before the message as well as after it.
-            Label17->setText(QStringLiteral("1"));
+            // refused -1, so it shows the balance handed back before the message and after it.
+            Label17->setText(QString::number(machine_.Balance()));
             platform_.messages.Tell(message);
-            Label17->setText(QStringLiteral("1"));
+            Label17->setText(QString::number(machine_.Balance()));
             Timer1->Stop();
             Timer2->Stop();
             Timer3->Stop();
@@ -181,12 +134,21 @@ void Form2::PlaySpin(Stake stake) {
 }
 
 GameTimer& Form2::ResultTimer(Outcome outcome) {
-    for (const ResultRow& row : ResultTable) {
-        if (row.outcome == outcome) {
-            return *(this->*row.timer);
-        }
+    switch (outcome) {
+        case Outcome::Triple0:
+            return *Win1;
+        case Outcome::Triple4:
+            return *Win2;
+        case Outcome::Triple3:
+            return *Win4;
+        case Outcome::Triple2:
+            return *Win5;
+        case Outcome::PairOfOnes:
+            return *Win3;
+        case Outcome::Loss:
+            return *NoWin;
     }
-    return *NoWin;
+    Q_UNREACHABLE();
 }
 
 void Form2::Timer1_Timer() {

@@ -39,7 +39,10 @@ LabelSpec Reel(const char* name, int left) {
             Sunken, Hidden};
 }
 
-const std::array<ControlSpec, 35> ControlTable{{
+const std::array<ControlSpec, 37> ControlTable{{
+    // The stake buttons lie in front of everything else.
+    ButtonSpec{"Command1", "1 Kr", twips(5640, 1320, 735, 375), 12},
+    ButtonSpec{"Command2", "2 Kr", twips(5640, 1920, 735, 375), 12},
     // The balance line, "Du har 30 kr igjen å spille for", and the stake heading.
     LabelSpec{"Label18", "kr igjen å spille for", twips(4560, 2520, 2055, 255), 11.25, Orange,
               ButtonText},
@@ -90,11 +93,6 @@ const std::array<ControlSpec, 35> ControlTable{{
     LabelSpec{"Title1", "Kronesluk", twips(480, 120, 5775, 615), 26.25, Yellow, ButtonText},
 }};
 
-const std::array<ControlSpec, 2> ButtonTable{{
-    ButtonSpec{"Command1", "1 Kr", twips(5640, 1320, 735, 375), 12},
-    ButtonSpec{"Command2", "2 Kr", twips(5640, 1920, 735, 375), 12},
-}};
-
 const std::array<MenuItemSpec, 2> GameMenu{{
     {"mnuPlay", "&Start spill på nytt", Qt::Key_F2},
     {"mnuExit", "E&xit", Qt::CTRL | Qt::Key_Q},
@@ -111,16 +109,9 @@ const std::array<MenuSpec, 2> MenuTable{{
 
 }  // namespace
 
-const WindowSpec Window{"Form2", "Kronesluk  av   [ Tindrevik ]", {448, 424}, 11.25};
-
-std::span<const ControlSpec> Controls() {
-    return ControlTable;
-}
-std::span<const ControlSpec> Buttons() {
-    return ButtonTable;
-}
-std::span<const MenuSpec> Menus() {
-    return MenuTable;
-}
+// The status bar is 17 pixels high along the bottom, its title panel at least an inch wide.
+const WindowSpec Window{
+    "Form2", "Kronesluk  av   [ Tindrevik ]", {448, 424}, 11.25, ControlTable, MenuTable, {17, 96},
+};
 
 }  // namespace ksl::game_window

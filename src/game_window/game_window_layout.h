@@ -1,25 +1,10 @@
 #pragma once
 
-#include <span>
-
-#include "window_kit/classic_window.h"
-#include "window_kit/control_spec.h"
-#include "window_kit/menu_spec.h"
+#include "window_kit/window_spec.h"
 
 namespace ksl::game_window {
 
+// The game window's design: its controls from front to back, its menus and its status bar.
 extern const WindowSpec Window;
-
-// The status bar: 17 pixels high along the bottom; the title panel at least an inch wide.
-inline constexpr int StatusBarHeight = 17;
-inline constexpr int TitlePanelMinimumWidth = 96;
-
-// Labels, lines and pictures, from front to back.
-std::span<const ControlSpec> Controls();
-
-// The stake buttons, in tab order; they lie in front of everything else.
-std::span<const ControlSpec> Buttons();
-
-std::span<const MenuSpec> Menus();
 
 }  // namespace ksl::game_window

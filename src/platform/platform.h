@@ -1,8 +1,5 @@
 #pragma once
 
-#include "about/file_probe.h"
-#include "about/program_launcher.h"
-#include "about/registry.h"
 #include "platform/beeper.h"
 #include "platform/game_timer.h"
 #include "platform/player_messages.h"
@@ -10,16 +7,13 @@
 
 namespace ksl {
 
-// The services of the system around the game, handed to each window when it is created:
+// The services of the system that every window uses, handed to each window when it is created:
 // the real ones in the program, stand-ins in tests.
 struct Platform {
     TimerFactory& timers;
     PlayerMessages& messages;
     Beeper& beeper;
     ProgramEnd& end;
-    Registry& registry;
-    FileProbe& files;
-    ProgramLauncher& launcher;
 };
 
 }  // namespace ksl

@@ -1,6 +1,5 @@
 #include "rules/clock_seeded_reels.h"
 
-#include <array>
 #include <chrono>
 
 namespace ksl {
@@ -25,13 +24,10 @@ ClockSeededReels::ClockSeededReels(Clock clock, std::uint64_t state)
     : clock_(clock), state_(state) {}
 
 Reels ClockSeededReels::Draw() {
-    // The readings do not depend on the draws, so take all three first: the clock read waits for
-    // everything before it to finish, and this way it never waits for a reel's arithmetic.
-    const std::array<std::uint64_t, 3> readings{clock_(), clock_(), clock_()};
     Reels reels{};
-    for (std::size_t i = 0; i < reels.size(); ++i) {
-        Reseed(readings[i]);
-        reels[i] = NextReel();
+    for (Reel& reel : reels) {
+        Reseed(clock_());
+        reel = NextReel();
     }
     return reels;
 }

@@ -21,7 +21,6 @@ class ClockSeededReels final : public ReelSource {
 
     Reels Draw() override;
 
-
   private:
     void Reseed(std::uint64_t reading);
     Reel NextReel();

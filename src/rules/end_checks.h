@@ -1,45 +1,19 @@
 #pragma once
 
-#include <array>
-#include <limits>
-#include <span>
+#include <string_view>
 
-#include "rules/end_state.h"
-#include "rules/kroner.h"
-#include "rules/stake.h"
+#include "rules/vocabulary.h"
 
 namespace ksl {
-
-// One end check: when the balance after a spin lies in [lowest, highest], the spin ends in
-// `state`. Checks are tried in order; a balance that no check catches lets the game go on.
-struct EndCheck {
-    Kroner lowest;
-    Kroner highest;
-    EndState state;
-
-    [[nodiscard]] constexpr bool holds(Kroner balance) const {
-        return lowest <= balance && balance <= highest;
-    }
-};
-
-inline constexpr Kroner LowestKroner = std::numeric_limits<Kroner>::min();
-inline constexpr Kroner HighestKroner = std::numeric_limits<Kroner>::max();
 
 // The balance at which the machine counts as emptied.
 inline constexpr Kroner MachineEmptiedAt = 300;
 
-inline constexpr std::array<EndCheck, 2> EndChecksAtOneKrone{{
-    {LowestKroner, -1, EndState::OutOfMoney},
-    {MachineEmptiedAt, HighestKroner, EndState::MachineEmptied},
-}};
-
-// A 2-kroner loss from 1 krone is refused rather than ending the game.
-inline constexpr std::array<EndCheck, 3> EndChecksAtTwoKroner{{
-    {-1, -1, EndState::StakeTooHigh},
-    {LowestKroner, -2, EndState::OutOfMoney},
-    {MachineEmptiedAt, HighestKroner, EndState::MachineEmptied},
-}};
-
+// How a spin at this stake ends, judged on the balance after it. A 2-kroner loss from 1 krone
+// is refused rather than ending the game.
 [[nodiscard]] EndState CheckEnd(Stake stake, Kroner balanceAfterSpin);
+
+// What the player is told when a spin ends in this state; empty for `Continue`.
+[[nodiscard]] std::string_view EndStateMessage(EndState state);
 
 }  // namespace ksl

@@ -3,10 +3,7 @@
 #include <array>
 #include <optional>
 
-#include "rules/kroner.h"
-#include "rules/outcome.h"
-#include "rules/reels.h"
-#include "rules/stake.h"
+#include "rules/vocabulary.h"
 
 namespace ksl {
 

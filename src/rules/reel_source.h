@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rules/reels.h"
+#include "rules/vocabulary.h"
 
 namespace ksl {
 

@@ -1,9 +1,7 @@
 #pragma once
 
-#include "rules/kroner.h"
 #include "rules/reel_source.h"
-#include "rules/spin_result.h"
-#include "rules/stake.h"
+#include "rules/vocabulary.h"
 
 namespace ksl {
 

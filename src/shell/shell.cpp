@@ -1,5 +1,9 @@
 #include "shell/shell.h"
 
+#include <QAction>
+
+#include "window_kit/close_box.h"
+
 namespace ksl {
 namespace {
 
@@ -14,7 +18,6 @@ void ShowAndActivate(QWidget& window) {
 template <typename Window>
 void Dispose(QPointer<Window>& window) {
     if (window) {
-        window->onClosedByPlayer = nullptr;
         window->hide();
         window->deleteLater();
         window = nullptr;
@@ -23,8 +26,8 @@ void Dispose(QPointer<Window>& window) {
 
 }  // namespace
 
-Shell::Shell(SlotMachine& machine, const Platform& platform)
-    : machine_(machine), platform_(platform) {}
+Shell::Shell(SlotMachine& machine, const Platform& platform, const SystemInfoServices& systemInfo)
+    : machine_(machine), platform_(platform), systemInfo_(systemInfo) {}
 
 Shell::~Shell() {
     delete about_.data();
@@ -40,8 +43,13 @@ void Shell::LoadGameWindow() {
     if (form2_) {
         return;
     }
-    form2_ = new Form2(machine_, *this, platform_);
-    form2_->onClosedByPlayer = UnloadWhenClosed(&Shell::UnloadGameWindow);
+    form2_ = new Form2(machine_, platform_);
+    connect(form2_->MenuItem("mnuPlay"), &QAction::triggered, this, &Shell::RestartGame);
+    connect(form2_->MenuItem("mnuExit"), &QAction::triggered, this, &Shell::ExitProgram);
+    connect(form2_->MenuItem("mnuContent"), &QAction::triggered, this, &Shell::OpenAbout);
+    connect(form2_, &Form2::loading, this, &Shell::ShowWelcomeWindow);
+    connect(form2_, &Form2::gameOver, this, &Shell::EndGame);
+    UnloadWhenClosed(form2_, &Shell::UnloadGameWindow);
     form2_->Form_Load();
 }
 
@@ -62,8 +70,10 @@ void Shell::LoadWelcomeWindow() {
     if (form1_) {
         return;
     }
-    form1_ = new Form1(*this);
-    form1_->onClosedByPlayer = UnloadWhenClosed(&Shell::UnloadWelcomeWindow);
+    form1_ = new Form1;
+    connect(form1_->MenuItem("mnuPlay"), &QAction::triggered, this, &Shell::StartGame);
+    connect(form1_->MenuItem("mnuExit"), &QAction::triggered, this, &Shell::ExitProgram);
+    UnloadWhenClosed(form1_, &Shell::UnloadWelcomeWindow);
 }
 
 void Shell::UnloadWelcomeWindow() {
@@ -108,32 +118,31 @@ void Shell::LoadAbout() {
     if (about_) {
         return;
     }
-    PlayerMessages& messages = platform_.messages;
-    about_ = new frmAbout(
-        {platform_.registry, platform_.files, platform_.launcher,
-         [&messages](std::string_view text) {
-             messages.Tell(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-         }});
-    about_->onClosedByPlayer = UnloadWhenClosed(&Shell::UnloadAbout);
+    about_ = new frmAbout(systemInfo_, platform_.messages);
+    UnloadWhenClosed(about_, &Shell::UnloadAbout);
 }
 
 void Shell::UnloadAbout() {
     Dispose(about_);
 }
 
-// Closing a window unloads it, and a program with no window left on screen could only be ended
-// from outside, so closing the last visible one ends it.
-std::function<void()> Shell::UnloadWhenClosed(void (Shell::*unload)()) {
-    return [this, unload] {
-        (this->*unload)();
-        EndIfNoWindowIsVisible();
-    };
-}
-
 void Shell::EndGame() {
     UnloadGameWindow();
     LoadWelcomeWindow();
     ShowWelcomeWindow();
+}
+
+// Closing a window unloads it, and a program with no window left on screen could only be ended
+// from outside, so closing the last visible one ends it. A window already unloaded, waiting to
+// be deleted, is no longer the one its name stands for, so closing it changes nothing.
+template <typename Window>
+void Shell::UnloadWhenClosed(QPointer<Window>& window, void (Shell::*unload)()) {
+    OnCloseBox(*window, [this, &window, unload, closing = window.data()] {
+        if (window == closing) {
+            (this->*unload)();
+            EndIfNoWindowIsVisible();
+        }
+    });
 }
 
 void Shell::EndIfNoWindowIsVisible() {

@@ -1,13 +1,14 @@
 #pragma once
 
+#include <QObject>
 #include <QPointer>
-#include <functional>
 
 #include "about/frm_about.h"
 #include "game_window/form2.h"
 #include "platform/platform.h"
 #include "rules/slot_machine.h"
 #include "shell/form1.h"
+#include "system_info/system_info.h"
 
 namespace ksl {
 
@@ -17,9 +18,10 @@ namespace ksl {
 //   show    load if need be, then make it visible and active, modeless and with no owner;
 //   hide    make it invisible, keeping everything on it;
 //   unload  destroy it with its timers; the next load builds it afresh.
-class Shell final : public GameWindowHost, public WelcomeWindowHost {
+// The windows' menu commands are handled here, as is closing a window with its close box.
+class Shell final : public QObject {
   public:
-    Shell(SlotMachine& machine, const Platform& platform);
+    Shell(SlotMachine& machine, const Platform& platform, const SystemInfoServices& systemInfo);
     ~Shell() override;
     Shell(const Shell&) = delete;
     Shell& operator=(const Shell&) = delete;
@@ -32,30 +34,30 @@ class Shell final : public GameWindowHost, public WelcomeWindowHost {
     [[nodiscard]] Form2* GameWindow() const { return form2_; }
     [[nodiscard]] frmAbout* AboutDialog() const { return about_; }
 
-    // GameWindowHost
-    void ShowWelcomeWindow() override;
-    void RestartGame() override;
-    void ExitProgram() override;
-    void OpenAbout() override;
-    void EndGame() override;
-
-    // WelcomeWindowHost
-    void StartGame() override;
-
   private:
+    // The commands.
+    void StartGame();    // the welcome window's "Start Spill" (F2)
+    void RestartGame();  // the game window's "Start spill på nytt" (F2)
+    void ExitProgram();  // "Exit" of either window (Ctrl+Q)
+    void OpenAbout();    // the game window's "About" > "Game"
+    void EndGame();      // the game is over and the player has been told
+
     void LoadGameWindow();
     void ShowGameWindow();
     void UnloadGameWindow();
     void LoadWelcomeWindow();
+    void ShowWelcomeWindow();
     void HideWelcomeWindow();
     void UnloadWelcomeWindow();
     void LoadAbout();
     void UnloadAbout();
-    std::function<void()> UnloadWhenClosed(void (Shell::*unload)());
+    template <typename Window>
+    void UnloadWhenClosed(QPointer<Window>& window, void (Shell::*unload)());
     void EndIfNoWindowIsVisible();
 
     SlotMachine& machine_;
     Platform platform_;
+    SystemInfoServices systemInfo_;
     QPointer<Form1> form1_;
     QPointer<Form2> form2_;
     QPointer<frmAbout> about_;

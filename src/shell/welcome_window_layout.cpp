@@ -35,13 +35,8 @@ const std::array<MenuSpec, 1> MenuTable{{
 
 }  // namespace
 
-const WindowSpec Window{"Form1", "Kronesluk", {448, 424}, 15.75};
-
-std::span<const ControlSpec> Controls() {
-    return ControlTable;
-}
-std::span<const MenuSpec> Menus() {
-    return MenuTable;
-}
+// The status bar is 18 pixels high, its title panel never narrower than 200 pixels.
+const WindowSpec Window{"Form1",      "Kronesluk", {448, 424}, 15.75,
+                        ControlTable, MenuTable,   {18, 200}};
 
 }  // namespace ksl::welcome_window

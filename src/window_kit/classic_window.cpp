@@ -1,18 +1,19 @@
 #include "window_kit/classic_window.h"
 
-#include <QCloseEvent>
+#include <QAction>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLayout>
 #include <QScreen>
-#include <QStatusBar>
 
+#include "window_kit/clock_status_bar.h"
+#include "window_kit/control_factory.h"
 #include "window_kit/fonts.h"
 #include "window_kit/system_colours.h"
 
 namespace ksl {
 
-ClassicWindow::ClassicWindow(const WindowSpec& design, QStatusBar* statusBar)
+ClassicWindow::ClassicWindow(const WindowSpec& design)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       face_(new QWidget(this)) {
@@ -27,11 +28,12 @@ ClassicWindow::ClassicWindow(const WindowSpec& design, QStatusBar* statusBar)
     palette.setColor(QPalette::Window, ButtonText);
     face_->setPalette(palette);
     face_->setFixedSize(design.clientSize.width(),
-                        design.clientSize.height() - statusBar->maximumHeight());
+                        design.clientSize.height() - design.statusBar.height);
     setCentralWidget(face_);
+    BuildControlsFrontToBack(design.controls, face_);
 
-    statusBar->setParent(this);
-    setStatusBar(statusBar);
+    setStatusBar(new ClockStatusBar(design.statusBar, this));
+    BuildMenus(*this, design.menus);
     // The window is as large as its menu bar, face and status bar, and no larger or smaller.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -43,15 +45,8 @@ ClassicWindow::ClassicWindow(const WindowSpec& design, QStatusBar* statusBar)
     }
 }
 
-void ClassicWindow::closeEvent(QCloseEvent* event) {
-    if (onClosedByPlayer) {
-        event->ignore();
-        // A copy: the owner may clear the callback while it runs.
-        const std::function<void()> closed = onClosedByPlayer;
-        closed();
-    } else {
-        QMainWindow::closeEvent(event);
-    }
+QAction* ClassicWindow::MenuItem(const char* name) const {
+    return Find<QAction>(name);
 }
 
 }  // namespace ksl

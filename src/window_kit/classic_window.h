@@ -1,33 +1,30 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QSize>
-#include <functional>
+
+#include "window_kit/window_spec.h"
+
+class QAction;
 
 namespace ksl {
 
-struct WindowSpec {
-    const char* name;
-    const char* caption;
-    QSize clientSize;   // everything under the menu bar, the status bar included
-    double fontPoints;  // the bold Arial of controls without a font of their own
-};
-
-// A fixed-size window with a black face, the smiley icon and a task-bar entry: no minimise or
-// maximise box. Controls go on `face()`, which is the client area above the status bar, with
-// its origin at the top-left corner of the client area.
+// A fixed-size window with a black face, the smiley icon and a task-bar entry, no minimise or
+// maximise box, built from its design: controls on `face()` (the client area above the status
+// bar, its origin at the top-left corner of the client area), menus and the clock status bar.
 class ClassicWindow : public QMainWindow {
   public:
-    ClassicWindow(const WindowSpec& design, QStatusBar* statusBar);
+    explicit ClassicWindow(const WindowSpec& design);
 
     [[nodiscard]] QWidget* face() const { return face_; }
 
-    // Called instead of closing when the player uses the title bar's close box; whoever owns
-    // the window decides what closing it means.
-    std::function<void()> onClosedByPlayer;
-
-  protected:
-    void closeEvent(QCloseEvent* event) override;
+    // A control or menu item of the design, by its name; the design guarantees that it exists.
+    template <typename Control = QWidget>
+    [[nodiscard]] Control* Find(const char* name) const {
+        auto* control = findChild<Control*>(QString::fromUtf8(name));
+        Q_ASSERT_X(control != nullptr, "ClassicWindow::Find", name);
+        return control;
+    }
+    [[nodiscard]] QAction* MenuItem(const char* name) const;
 
   private:
     QWidget* face_;

@@ -22,19 +22,19 @@ QLabel* AddPanel(QStatusBar& bar, const QString& key, int stretch) {
 
 }  // namespace
 
-ClockStatusBar::ClockStatusBar(int height, int titlePanelMinimumWidth, QWidget* parent)
+ClockStatusBar::ClockStatusBar(const StatusBarSpec& design, QWidget* parent)
     : QStatusBar(parent),
       time_(AddPanel(*this, QStringLiteral("Time"), 0)),
       date_(AddPanel(*this, QStringLiteral("Date"), 0)) {
     setObjectName(QStringLiteral("StatusBar1"));
     setFont(BaskervilleBold(12));
     setSizeGripEnabled(false);
-    setFixedHeight(height);
+    setFixedHeight(design.height);
     time_->setFixedWidth(ClockPanelWidth);
     date_->setFixedWidth(ClockPanelWidth);
     QLabel* title = AddPanel(*this, QStringLiteral("KSL"), 1);
     title->setText(QStringLiteral("Kronesluk"));
-    title->setMinimumWidth(titlePanelMinimumWidth);
+    title->setMinimumWidth(design.titlePanelMinimumWidth);
 
     nextMinute_.setSingleShot(true);
     nextMinute_.setTimerType(Qt::PreciseTimer);

@@ -3,6 +3,8 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include "window_kit/window_spec.h"
+
 class QLabel;
 class QDateTime;
 class QTime;
@@ -18,7 +20,7 @@ class ClockStatusBar : public QStatusBar {
     // The time and date panels are an inch wide each; the title panel takes the rest.
     static constexpr int ClockPanelWidth = 96;
 
-    ClockStatusBar(int height, int titlePanelMinimumWidth, QWidget* parent);
+    ClockStatusBar(const StatusBarSpec& design, QWidget* parent);
 
     // How long after `now` the clock next shows a new minute.
     static int MillisecondsToNextMinute(const QTime& now);

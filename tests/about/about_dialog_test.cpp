@@ -8,10 +8,10 @@
 #include <algorithm>
 
 #include "about/frm_about.h"
-#include "about/system_info.h"
 #include "shell/shell.h"
 #include "support/recording_platform.h"
 #include "support/scripted_reels.h"
+#include "system_info/system_info.h"
 
 namespace ksl::testing {
 namespace {
@@ -46,7 +46,7 @@ class AboutDialog : public ::testing::Test {
     ScriptedReels reels;
     SlotMachine machine{reels};
     RecordingPlatform recording;
-    Shell shell{machine, recording.platform()};
+    Shell shell{machine, recording.platform(), recording.systemInfo()};
 };
 
 TEST_F(AboutDialog, OpensWithABeepAndShowsItsFixedTextsInTheirBoxes) {

@@ -8,11 +8,11 @@
 #include <QTemporaryDir>
 #include <QThread>
 
-#include "about/file_probe.h"
-#include "about/get_key_value.h"
 #include "about/qt_program_launcher.h"
-#include "about/system_info.h"
 #include "about/system_registry.h"
+#include "system_info/file_probe.h"
+#include "system_info/get_key_value.h"
+#include "system_info/system_info.h"
 
 namespace ksl {
 namespace {

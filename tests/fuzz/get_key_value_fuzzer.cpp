@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "about/get_key_value.h"
-#include "about/in_memory_registry.h"
+#include "system_info/get_key_value.h"
+#include "system_info/in_memory_registry.h"
 
 namespace {
 

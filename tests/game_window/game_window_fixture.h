@@ -8,7 +8,6 @@
 #include <memory>
 
 #include "game_window/form2.h"
-#include "support/fake_game_window_host.h"
 #include "support/recording_platform.h"
 #include "support/scripted_reels.h"
 
@@ -19,7 +18,7 @@ class GameWindowFixture : public ::testing::Test {
   protected:
     void Open(Kroner balance = 30) {
         machine = std::make_unique<SlotMachine>(reels, balance);
-        window = std::make_unique<Form2>(*machine, host, recording.platform());
+        window = std::make_unique<Form2>(*machine, recording.platform());
         window->show();
     }
 
@@ -45,7 +44,6 @@ class GameWindowFixture : public ::testing::Test {
 
     ScriptedReels reels;
     RecordingPlatform recording;
-    FakeGameWindowHost host;
     std::unique_ptr<SlotMachine> machine;
     std::unique_ptr<Form2> window;
 };

@@ -191,11 +191,10 @@ TEST_F(GameWindowLayout, MenusCarryTheirItemsAccessLettersAndShortcuts) {
     }
     EXPECT_EQ(Find<QMenu>("mnuSpill")->title(), "&Spill");
     EXPECT_EQ(Find<QMenu>("mnuAbout")->title(), "&About");
-
-    Find<QAction>("mnuPlay")->trigger();
-    Find<QAction>("mnuContent")->trigger();
-    Find<QAction>("mnuExit")->trigger();
-    EXPECT_EQ(host.calls, (std::vector<std::string>{"RestartGame", "OpenAbout", "ExitProgram"}));
+    // Added to the window itself, so that the shortcuts work without opening the menu.
+    for (const char* item : {"mnuPlay", "mnuExit", "mnuContent"}) {
+        EXPECT_TRUE(window->actions().contains(Find<QAction>(item))) << item;
+    }
 }
 
 TEST_F(GameWindowLayout, StatusBarShowsTimeDateAndTitleInBoldBaskerville) {

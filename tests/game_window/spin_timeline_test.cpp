@@ -1,3 +1,4 @@
+#include <QSignalSpy>
 #include <array>
 
 #include "game_window/game_window_fixture.h"
@@ -219,24 +220,25 @@ TEST_P(GameOver, ToldAtOnceThenHandedToTheShell) {
     const GameOverCase& c = GetParam();
     reels.Then(c.reels);
     Open(c.balance);
+    const QSignalSpy gameOver(window.get(), &Form2::gameOver);
     bool reelShownWhenTold = true;
     recording.messages.whileOpen = [&] {
         reelShownWhenTold = Shown("Label1") || Shown("Label2") || Shown("Label3");
-        EXPECT_TRUE(host.calls.empty());
+        EXPECT_EQ(gameOver.count(), 0);
     };
     // The shell unloads the window when the game is over; nothing may touch it afterwards.
-    host.onEndGame = [&] {
+    QObject::connect(window.get(), &Form2::gameOver, [&] {
         window->StopTimers();
         window->hide();
         window.release()->deleteLater();
-    };
+    });
     Click(c.button);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     ASSERT_EQ(recording.messages.told.size(), 1U);
     EXPECT_EQ(recording.messages.told[0], QString::fromUtf8(c.message));
     EXPECT_FALSE(reelShownWhenTold);
-    EXPECT_EQ(host.calls, std::vector<std::string>{"EndGame"});
+    EXPECT_EQ(gameOver.count(), 1);
     EXPECT_EQ(machine->Balance(), c.finalBalance);
     recording.clock.AdvanceTo(10'000);  // no tick of the unloaded window may run
     EXPECT_EQ(recording.beeper.beeps, 0);
@@ -263,9 +265,19 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(SpinTimeline, LoadingHidesTheWindowShowsTheWelcomeWindowAndStartsAGame) {
     Open(-2);
+    bool hiddenWhenLoading = false;
+    Kroner balanceWhenLoading = 0;
+    QObject::connect(window.get(), &Form2::loading, [&] {
+        hiddenWhenLoading = !window->isVisible();
+        balanceWhenLoading = machine->Balance();
+    });
+    const QSignalSpy loading(window.get(), &Form2::loading);
     window->Form_Load();
+    // In the design's order: hide this window, call for the welcome window, start a new game.
+    EXPECT_EQ(loading.count(), 1);
+    EXPECT_TRUE(hiddenWhenLoading);
+    EXPECT_EQ(balanceWhenLoading, -2);
     EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(host.calls, std::vector<std::string>{"ShowWelcomeWindow"});
     EXPECT_EQ(machine->Balance(), 30);
 }
 

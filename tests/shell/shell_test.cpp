@@ -51,7 +51,7 @@ class ShellTest : public ::testing::Test {
     ScriptedReels reels;
     SlotMachine machine{reels};
     RecordingPlatform recording;
-    Shell shell{machine, recording.platform()};
+    Shell shell{machine, recording.platform(), recording.systemInfo()};
 };
 
 TEST_F(ShellTest, StartUpShowsOnlyTheWelcomeWindowWithTheGameLoadedBehindIt) {

@@ -39,7 +39,7 @@ TEST(Soak, AHundredThousandSpinsWithRestartsAndEndsOfGames) {
     CountingReels reels;
     SlotMachine machine(reels);
     RecordingPlatform recording;
-    Shell shell(machine, recording.platform());
+    Shell shell(machine, recording.platform(), recording.systemInfo());
     shell.Start();
 
     std::mt19937 random(20261207);

@@ -1,12 +1,12 @@
 // The main of every test binary that needs widgets: one QApplication for all of its tests.
-#include <gmock/gmock.h>
+#include <gtest/gtest.h>
 
 #include <QApplication>
 
 #include "window_kit/fonts.h"
 
 int main(int argc, char** argv) {
-    ::testing::InitGoogleMock(&argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
     // Headless unless told otherwise, also when ctest lists the tests.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");

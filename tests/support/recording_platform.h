@@ -6,9 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "about/in_memory_registry.h"
 #include "platform/platform.h"
 #include "support/manual_clock.h"
+#include "system_info/in_memory_registry.h"
+#include "system_info/system_info.h"
 
 namespace ksl::testing {
 
@@ -57,7 +58,7 @@ class RecordingLauncher final : public ProgramLauncher {
     bool succeeds = true;
 };
 
-// Every service of the platform, simulated.
+// Every service of the platform and of the system-information lookup, simulated.
 struct RecordingPlatform {
     ManualClock clock;
     RecordingMessages messages;
@@ -67,9 +68,8 @@ struct RecordingPlatform {
     FakeFiles files;
     RecordingLauncher launcher;
 
-    [[nodiscard]] Platform platform() {
-        return {clock, messages, beeper, end, registry, files, launcher};
-    }
+    [[nodiscard]] Platform platform() { return {clock, messages, beeper, end}; }
+    [[nodiscard]] SystemInfoServices systemInfo() { return {registry, files, launcher}; }
 };
 
 }  // namespace ksl::testing

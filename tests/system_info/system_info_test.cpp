@@ -1,11 +1,11 @@
-#include "about/system_info.h"
+#include "system_info/system_info.h"
 
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 
-#include "about/in_memory_registry.h"
 #include "support/recording_platform.h"
+#include "system_info/in_memory_registry.h"
 
 namespace ksl::testing {
 namespace {
@@ -17,25 +17,19 @@ class ThrowingLauncher final : public ProgramLauncher {
 
 class StartSysInfoTest : public ::testing::Test {
   protected:
-    void Start() { Start(launcher); }
-    void Start(ProgramLauncher& with) {
-        StartSysInfo(
-            {registry, files, with, [this](std::string_view text) { told.emplace_back(text); }});
-    }
+    // Whether the tool was started; when not, the player is told that it is unavailable.
+    bool Start() { return Start(launcher); }
+    bool Start(ProgramLauncher& with) { return StartSysInfo({registry, files, with}); }
 
     InMemoryRegistry registry;
     FakeFiles files;
     RecordingLauncher launcher;
-    std::vector<std::string> told;
 };
-
-const std::vector<std::string> Unavailable{"System Information Is Unavailable At This Time"};
 
 TEST_F(StartSysInfoTest, LaunchesTheToolsOwnEntryUnchangedWithoutLookingForTheFile) {
     registry.SetString(MsInfoKey, "PATH", "C:\\Program Files\\Tool \"x\" & y.exe");
-    Start();
+    EXPECT_TRUE(Start());
     EXPECT_EQ(launcher.launched, std::vector<std::string>{"C:\\Program Files\\Tool \"x\" & y.exe"});
-    EXPECT_TRUE(told.empty());
 }
 
 TEST_F(StartSysInfoTest, AFailedLaunchOfTheToolsEntryIsToldAndTheSecondPlaceIsNotTried) {
@@ -43,30 +37,26 @@ TEST_F(StartSysInfoTest, AFailedLaunchOfTheToolsEntryIsToldAndTheSecondPlaceIsNo
     registry.SetString(SharedToolsLocationKey, "MSINFO", "C:\\Shared");
     files.files.insert("C:\\Shared\\MSINFO32.EXE");
     launcher.succeeds = false;
-    Start();
+    EXPECT_FALSE(Start());
     EXPECT_EQ(launcher.launched, std::vector<std::string>{"C:\\gone.exe"});
-    EXPECT_EQ(told, Unavailable);
 }
 
 TEST_F(StartSysInfoTest, FallsBackToTheSharedToolsFolderWhenTheFileIsThere) {
     registry.SetString(SharedToolsLocationKey, "MSINFO", "C:\\Shared");
     files.files.insert("C:\\Shared\\MSINFO32.EXE");
-    Start();
+    EXPECT_TRUE(Start());
     EXPECT_EQ(launcher.launched, std::vector<std::string>{"C:\\Shared\\MSINFO32.EXE"});
-    EXPECT_TRUE(told.empty());
 }
 
 TEST_F(StartSysInfoTest, TellsThePlayerWhenTheSharedToolsFolderHasNoTool) {
     registry.SetString(SharedToolsLocationKey, "MSINFO", "C:\\Shared");
-    Start();
+    EXPECT_FALSE(Start());
     EXPECT_TRUE(launcher.launched.empty());
-    EXPECT_EQ(told, Unavailable);
 }
 
 TEST_F(StartSysInfoTest, TellsThePlayerWhenNeitherPlaceIsInTheRegistry) {
-    Start();
+    EXPECT_FALSE(Start());
     EXPECT_TRUE(launcher.launched.empty());
-    EXPECT_EQ(told, Unavailable);
 }
 
 TEST_F(StartSysInfoTest, AnEntryOfAnotherTypeLaunchesAnEmptyPathInsteadOfTryingFurther) {
@@ -74,22 +64,20 @@ TEST_F(StartSysInfoTest, AnEntryOfAnotherTypeLaunchesAnEmptyPathInsteadOfTryingF
     registry.SetString(SharedToolsLocationKey, "MSINFO", "C:\\Shared");
     files.files.insert("C:\\Shared\\MSINFO32.EXE");
     launcher.succeeds = false;  // as starting "" does
-    Start();
+    EXPECT_FALSE(Start());
     EXPECT_EQ(launcher.launched, std::vector<std::string>{""});
-    EXPECT_EQ(told, Unavailable);
 }
 
 TEST_F(StartSysInfoTest, AnErrorOnTheWayEndsInTheSameMessage) {
     registry.SetString(MsInfoKey, "PATH", "C:\\tool.exe");
     ThrowingLauncher throwing;
-    Start(throwing);
-    EXPECT_EQ(told, Unavailable);
+    EXPECT_FALSE(Start(throwing));
 }
 
 TEST_F(StartSysInfoTest, PressingTwiceLaunchesTwice) {
     registry.SetString(MsInfoKey, "PATH", "C:\\tool.exe");
-    Start();
-    Start();
+    EXPECT_TRUE(Start());
+    EXPECT_TRUE(Start());
     EXPECT_EQ(launcher.launched.size(), 2U);
 }
 

@@ -2,7 +2,9 @@
 
 #ifdef _WIN32
 
-#include "about/registry.h"
+#include <windows.h>
+
+#include "system_info/registry.h"
 
 namespace ksl {
 
@@ -15,6 +17,11 @@ class Win32Registry final : public Registry {
                     std::uint8_t* data, std::uint32_t& size) override;
     long CloseKey(RegistryKey handle) override;
 };
+
+// The handle the Win32 calls are given for one of ours. The root is the SDK's own
+// HKEY_LOCAL_MACHINE: its 32-bit value is sign-extended to a 64-bit handle, which widening
+// 0x80000002 as an unsigned number would not do.
+[[nodiscard]] HKEY ToHkey(RegistryKey key);
 
 }  // namespace ksl
 

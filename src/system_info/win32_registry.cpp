@@ -1,17 +1,15 @@
 #ifdef _WIN32
 
-#include "about/win32_registry.h"
-
-#include <windows.h>
+#include "system_info/win32_registry.h"
 
 namespace ksl {
-namespace {
 
 HKEY ToHkey(RegistryKey key) {
+    if (key == HKeyLocalMachine) {
+        return HKEY_LOCAL_MACHINE;
+    }
     return reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(key));
 }
-
-}  // namespace
 
 long Win32Registry::OpenKey(RegistryKey root, const std::string& path, std::uint32_t access,
                             RegistryKey& handle) {

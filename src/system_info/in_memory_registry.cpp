@@ -1,4 +1,4 @@
-#include "about/in_memory_registry.h"
+#include "system_info/in_memory_registry.h"
 
 #include <algorithm>
 #include <cctype>

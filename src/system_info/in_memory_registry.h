@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "about/registry.h"
+#include "system_info/registry.h"
 
 namespace ksl {
 

@@ -1,4 +1,4 @@
-#include "about/get_key_value.h"
+#include "system_info/get_key_value.h"
 
 #include <algorithm>
 #include <array>

@@ -4,7 +4,7 @@
 #include <span>
 #include <string>
 
-#include "about/registry.h"
+#include "system_info/registry.h"
 
 namespace ksl {
 

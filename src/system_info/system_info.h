@@ -1,11 +1,10 @@
 #pragma once
 
-#include <functional>
 #include <string_view>
 
-#include "about/file_probe.h"
-#include "about/program_launcher.h"
-#include "about/registry.h"
+#include "system_info/file_probe.h"
+#include "system_info/program_launcher.h"
+#include "system_info/registry.h"
 
 namespace ksl {
 
@@ -20,11 +19,10 @@ struct SystemInfoServices {
     Registry& registry;
     FileProbe& files;
     ProgramLauncher& launcher;
-    std::function<void(std::string_view)> tell;  // shows the player a message and waits
 };
 
-// Finds the system-information tool through the registry and starts it; every failure on the
-// way ends in the one message `SystemInfoUnavailable`.
-void StartSysInfo(const SystemInfoServices& services);
+// Finds the system-information tool through the registry and starts it. False when it could
+// not be found or started, for whatever reason: the player is then told `SystemInfoUnavailable`.
+[[nodiscard]] bool StartSysInfo(const SystemInfoServices& services);
 
 }  // namespace ksl

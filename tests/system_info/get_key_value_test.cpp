@@ -1,8 +1,8 @@
-#include "about/get_key_value.h"
+#include "system_info/get_key_value.h"
 
 #include <gtest/gtest.h>
 
-#include "about/in_memory_registry.h"
+#include "system_info/in_memory_registry.h"
 
 namespace ksl {
 namespace {

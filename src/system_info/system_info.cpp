@@ -1,9 +1,9 @@
-#include "about/system_info.h"
+#include "system_info/system_info.h"
 
 #include <exception>
 #include <string>
 
-#include "about/get_key_value.h"
+#include "system_info/get_key_value.h"
 
 namespace ksl {
 namespace {
@@ -27,16 +27,14 @@ bool FindSystemInfo(const SystemInfoServices& services, std::string& path) {
 
 }  // namespace
 
-void StartSysInfo(const SystemInfoServices& services) {
+bool StartSysInfo(const SystemInfoServices& services) {
     try {
         std::string path;
-        if (FindSystemInfo(services, path) && services.launcher.Launch(path)) {
-            return;
-        }
+        return FindSystemInfo(services, path) && services.launcher.Launch(path);
     } catch (const std::exception&) {
-        // Any failure on the way is told to the player the same way.
+        // Any failure on the way ends the same way.
+        return false;
     }
-    services.tell(SystemInfoUnavailable);
 }
 
 }  // namespace ksl

@@ -1,4 +1,4 @@
-#include "about/file_probe.h"
+#include "system_info/file_probe.h"
 
 #ifdef _WIN32
 #include <windows.h>
