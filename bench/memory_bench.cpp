@@ -1,12 +1,14 @@
 // Peak resident memory of the game after start-up and after 50 spins, against a bare Qt
-// program with one empty window of the game window's size. Each is measured in a process of
-// its own, on Qt's offscreen platform; the spins run on the simulated clock.
-//   target: at most 1.15 times the bare program
+// program with a window of the game window's size showing one line of the game's bold Arial
+// (and, for scale, the same window empty). Each is measured in a process of its own, on Qt's
+// offscreen platform; the spins run on the simulated clock.
+//   target: at most 1.05 times the bare program with its line of text
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QMainWindow>
 #include <QPushButton>
 #include <cstdio>
@@ -28,14 +30,28 @@ struct Peaks {
     long afterSpins = 0;
 };
 
-Peaks Baseline(int argc, char** argv) {
+Peaks Baseline(int argc, char** argv, bool withText) {
     QApplication app(argc, argv);
     QMainWindow window;
     window.setFixedSize(448, 443);
+    if (withText) {
+        auto* label = new QLabel(QStringLiteral("Kronesluk"));
+        label->setFont(ksl::ArialBold(48));
+        window.setCentralWidget(label);
+    }
     window.show();
     QApplication::processEvents();
     const long peak = PeakResidentKiB(getpid());
     return {peak, peak};
+}
+
+Peaks EmptyWindow(int argc, char** argv) {
+    return Baseline(argc, argv, false);
+}
+
+Peaks WindowWithText(int argc, char** argv) {
+    ksl::RegisterFontSubstitutes();
+    return Baseline(argc, argv, true);
 }
 
 Peaks Game(int argc, char** argv) {
@@ -91,15 +107,21 @@ Peaks InChild(Measure measure, int argc, char** argv) {
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    const Peaks base = InChild(Baseline, argc, argv);
+    // The offscreen platform remarks on every window raised; the figures are what counts here.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    const Peaks empty = InChild(EmptyWindow, argc, argv);
+    const Peaks base = InChild(WindowWithText, argc, argv);
     const Peaks game = InChild(Game, argc, argv);
     const auto ratio = [&](long kib) {
         return static_cast<double>(kib) / static_cast<double>(base.afterStartUp);
     };
-    std::printf("Peak resident memory, offscreen (bare Qt window: %ld KiB)\n", base.afterStartUp);
-    std::printf("  after start-up:      %ld KiB, ratio %.3f (target: at most 1.15)\n",
+    std::printf(
+        "Peak resident memory, offscreen (bare window with one line of text: %ld KiB; "
+        "empty, for scale: %ld KiB)\n",
+        base.afterStartUp, empty.afterStartUp);
+    std::printf("  after start-up:      %ld KiB, ratio %.3f (target: at most 1.05)\n",
                 game.afterStartUp, ratio(game.afterStartUp));
-    std::printf("  after %d spins:      %ld KiB, ratio %.3f (target: at most 1.15)\n", Spins,
+    std::printf("  after %d spins:      %ld KiB, ratio %.3f (target: at most 1.05)\n", Spins,
                 game.afterSpins, ratio(game.afterSpins));
     return 0;
 }

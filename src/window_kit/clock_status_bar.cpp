@@ -3,7 +3,6 @@
 #include <QDateTime>
 #include <QLabel>
 #include <QLocale>
-#include <QRegularExpression>
 
 #include "window_kit/fonts.h"
 
@@ -49,8 +48,22 @@ int ClockStatusBar::MillisecondsToNextMinute(const QTime& now) {
 
 QString ClockStatusBar::TimeFormat(const QLocale& locale) {
     // Some locales' short format carries seconds; a clock that turns once a minute shows none.
-    static const QRegularExpression Seconds(QStringLiteral("[:.]?s+"));
-    return locale.timeFormat(QLocale::ShortFormat).remove(Seconds);
+    // The seconds go with the separator before them; quoted text is the locale's own words.
+    const QString format = locale.timeFormat(QLocale::ShortFormat);
+    QString minutes;
+    bool quoted = false;
+    for (const QChar c : format) {
+        if (c == u'\'') {
+            quoted = !quoted;
+        } else if (!quoted && c == u's') {
+            if (minutes.endsWith(u':') || minutes.endsWith(u'.')) {
+                minutes.chop(1);
+            }
+            continue;
+        }
+        minutes += c;
+    }
+    return minutes;
 }
 
 void ClockStatusBar::ShowTime(const QDateTime& now) {

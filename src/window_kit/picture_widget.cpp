@@ -1,5 +1,6 @@
 #include "window_kit/picture_widget.h"
 
+#include <QImage>
 #include <QPainter>
 #include <utility>
 
@@ -8,17 +9,15 @@ namespace ksl {
 PictureWidget::PictureWidget(QString resource, QWidget* parent)
     : QWidget(parent), resource_(std::move(resource)) {}
 
-const QPixmap& PictureWidget::pixmap() {
-    if (pixmap_.isNull()) {
-        pixmap_.load(resource_);
-    }
-    return pixmap_;
-}
-
 void PictureWidget::paintEvent(QPaintEvent* /*event*/) {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(rect(), pixmap());
+    const qreal ratio = devicePixelRatioF();
+    const QSize devicePixels = (QSizeF(size()) * ratio).toSize();
+    if (scaled_.size() != devicePixels || scaled_.devicePixelRatio() != ratio) {
+        scaled_ = QPixmap::fromImage(QImage(resource_).scaled(devicePixels, Qt::IgnoreAspectRatio,
+                                                              Qt::SmoothTransformation));
+        scaled_.setDevicePixelRatio(ratio);
+    }
+    QPainter(this).drawPixmap(rect(), scaled_);
 }
 
 }  // namespace ksl

@@ -7,20 +7,19 @@
 namespace ksl {
 
 // A picture stretched to fill its box exactly, width and height independently, smoothly scaled.
-// The image is read when the picture is first painted: most prize pictures stay hidden for a
-// long time, so the game starts faster and smaller without them.
+// The picture is read when it is first painted, scaled once to the box's device pixels, and
+// only that is kept: most prize pictures stay hidden for a long time, and every box is smaller
+// than its picture.
 class PictureWidget : public QWidget {
   public:
     PictureWidget(QString resource, QWidget* parent);
-
-    [[nodiscard]] const QPixmap& pixmap();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
     QString resource_;
-    QPixmap pixmap_;
+    QPixmap scaled_;
 };
 
 }  // namespace ksl

@@ -1,3 +1,4 @@
+#include <QImage>
 #include <QSignalSpy>
 #include <array>
 
@@ -83,6 +84,17 @@ TEST_P(Reveal, ShowsReelsLeftMiddleRightThenBalanceAndResultThenButtons) {
     EXPECT_EQ(Shown("Label13"), !win);
     EXPECT_EQ(PicturesShown(), win ? 1 : 0);
     EXPECT_EQ(recording.beeper.beeps, c.beeps);
+    if (win) {
+        // The prize is painted, not just shown: its coins are on screen.
+        const QImage prize = Find(c.shownAt2100)->grab().toImage();
+        int golden = 0;
+        for (int y = 0; y < prize.height(); ++y) {
+            for (int x = 0; x < prize.width(); ++x) {
+                golden += prize.pixelColor(x, y).red() > 0x80 ? 1 : 0;
+            }
+        }
+        EXPECT_GT(golden, prize.width() * prize.height() / 10) << c.shownAt2100;
+    }
 
     recording.clock.AdvanceTo(2499);
     EXPECT_FALSE(Find("Command1")->isEnabled());

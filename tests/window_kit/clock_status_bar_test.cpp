@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QLocale>
+#include <QRegularExpression>
 #include <QTime>
 
 namespace ksl {
@@ -28,6 +29,17 @@ TEST(ClockStatusBar, ShowsTheShortTimeWithoutSeconds) {
         EXPECT_TRUE(format.contains('m')) << format.toStdString();
     }
     EXPECT_EQ(ClockStatusBar::TimeFormat(QLocale::c()), "HH:mm");
+    // Every locale Qt knows: no seconds are left outside its quoted words, the minutes stay.
+    for (const QLocale& locale : QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript,
+                                                          QLocale::AnyTerritory)) {
+        const QString format = ClockStatusBar::TimeFormat(locale);
+        QString unquoted = format;
+        unquoted.remove(QRegularExpression(QStringLiteral("'[^']*'")));
+        EXPECT_FALSE(unquoted.contains('s'))
+            << locale.name().toStdString() << " " << format.toStdString();
+        EXPECT_TRUE(unquoted.contains('m'))
+            << locale.name().toStdString() << " " << format.toStdString();
+    }
 }
 
 }  // namespace
