@@ -4,6 +4,7 @@
 
 #include "about/about_layout.h"
 #include "window_kit/control_factory.h"
+#include "window_kit/fixed_size.h"
 #include "window_kit/fonts.h"
 
 namespace ksl {
@@ -16,6 +17,7 @@ frmAbout::frmAbout(const SystemInfoServices& services, PlayerMessages& messages)
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QString::fromUtf8(about_dialog::Caption));
     setFixedSize(about_dialog::ClientSize);
+    KeepAtItsSize(*this);
     // The system's dialog face at the classic dialog size, 8 points, which the boxes were
     // measured for: larger, the last line of each text would be cut off.
     QFont dialogFont = font();
@@ -35,7 +37,8 @@ frmAbout::frmAbout(const SystemInfoServices& services, PlayerMessages& messages)
 
 void frmAbout::StartSysInfo() {
     if (!ksl::StartSysInfo(services_)) {
-        messages_.Tell(QString::fromUtf8(SystemInfoUnavailable.data(),
+        messages_.Tell(*this,
+                       QString::fromUtf8(SystemInfoUnavailable.data(),
                                          static_cast<qsizetype>(SystemInfoUnavailable.size())));
     }
 }

@@ -67,9 +67,11 @@ void Form2::Form_Load() {
 }
 
 void Form2::Command1_Click() {
+    pressed_ = Command1;
     PlaySpin(Stake::One);
 }
 void Form2::Command2_Click() {
+    pressed_ = Command2;
     PlaySpin(Stake::Two);
 }
 
@@ -117,14 +119,14 @@ void Form2::PlaySpin(Stake stake) {
             return;
         case EndState::OutOfMoney:
         case EndState::MachineEmptied:
-            platform_.messages.Tell(message);
+            platform_.messages.Tell(*this, message);
             emit gameOver();  // this window is being unloaded: touch nothing of it from here on
             return;
         case EndState::StakeTooHigh:
             // The timers tick while the message is open; the balance label must never show the
             // refused -1, so it shows the balance handed back before the message and after it.
             Label17->setText(QString::number(machine_.Balance()));
-            platform_.messages.Tell(message);
+            platform_.messages.Tell(*this, message);
             Label17->setText(QString::number(machine_.Balance()));
             Timer1->Stop();
             Timer2->Stop();
@@ -164,6 +166,12 @@ void Form2::Timer3_Timer() {
 void Form2::Timer4_Timer() {
     Command1->setEnabled(true);
     Command2->setEnabled(true);
+    // Disabling the buttons left the focus nowhere. Only the first tick gives it back: the
+    // timer goes on ticking, and the player may have moved the focus since.
+    if (pressed_ != nullptr) {
+        pressed_->setFocus(Qt::OtherFocusReason);
+        pressed_ = nullptr;
+    }
 }
 
 void Form2::Penger_Timer() {

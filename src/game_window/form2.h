@@ -76,6 +76,9 @@ class Form2 : public ClassicWindow {
     QWidget* Image6;        // the black panel, gone from the first spin on
     QPushButton* Command1;  // "1 Kr"
     QPushButton* Command2;  // "2 Kr"
+    // The stake button of the spin being revealed: it takes the keyboard back when the buttons
+    // come back, so Space plays the same stake again.
+    QPushButton* pressed_ = nullptr;
 
     // The reveal of a spin, each timer counting from the click.
     std::unique_ptr<GameTimer> Timer1;  //  500 ms: the left reel

@@ -2,20 +2,23 @@
 
 #include <QString>
 
+class QWidget;
+
 namespace ksl {
 
 // Tells the player something and waits until the player has read it. Returns when the message
-// has been dismissed; how it was dismissed does not matter.
+// has been dismissed; how it was dismissed does not matter. `window` is the window the player
+// was using: the message stands over it, and the keyboard goes back to it afterwards.
 class PlayerMessages {
   public:
     virtual ~PlayerMessages() = default;
-    virtual void Tell(const QString& text) = 0;
+    virtual void Tell(QWidget& window, const QString& text) = 0;
 };
 
 // The program's way: an application-modal box captioned "KSL" with one OK button and no icon.
 class MessageBoxMessages final : public PlayerMessages {
   public:
-    void Tell(const QString& text) override;
+    void Tell(QWidget& window, const QString& text) override;
 };
 
 }  // namespace ksl

@@ -7,7 +7,9 @@
 namespace ksl {
 namespace {
 
+// A window minimised by the desktop anyway comes back too.
 void ShowAndActivate(QWidget& window) {
+    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
     window.show();
     window.raise();
     window.activateWindow();

@@ -8,6 +8,7 @@
 
 #include "window_kit/clock_status_bar.h"
 #include "window_kit/control_factory.h"
+#include "window_kit/fixed_size.h"
 #include "window_kit/fonts.h"
 #include "window_kit/system_colours.h"
 
@@ -36,6 +37,7 @@ ClassicWindow::ClassicWindow(const WindowSpec& design)
     BuildMenus(*this, design.menus);
     // The window is as large as its menu bar, face and status bar, and no larger or smaller.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    KeepAtItsSize(*this);
 
     // Every classic window opens centred, so the welcome and game windows, which have the
     // same size, swap places exactly when one replaces the other.

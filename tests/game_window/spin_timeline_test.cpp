@@ -135,6 +135,49 @@ TEST_F(SpinTimeline, ClicksWhileTheButtonsAreDisabledDoNothing) {
     EXPECT_TRUE(Find("Command2")->isEnabled());
 }
 
+struct FocusCase {
+    const char* name;
+    const char* button;
+    Kroner balance;
+    bool byKeyboard;
+};
+
+class FocusAfterASpin : public GameWindowFixture,
+                        public ::testing::WithParamInterface<FocusCase> {};
+
+TEST_P(FocusAfterASpin, ComesBackToThePressedButtonOnceTheButtonsAreBack) {
+    const FocusCase& c = GetParam();
+    reels.Then({0, 1, 2});
+    Open(c.balance);
+    auto* pressed = Find<QPushButton>(c.button);
+    if (c.byKeyboard) {
+        pressed->setFocus();
+        QTest::keyClick(pressed, Qt::Key_Space);
+    } else {
+        Click(c.button);
+    }
+    ASSERT_EQ(machine->Balance(),
+              c.balance == 1 ? 1 : c.balance - (pressed == Find("Command1") ? 1 : 2));
+    recording.clock.AdvanceTo(2499);
+    EXPECT_NE(window->focusWidget(), pressed);  // disabled buttons hold no focus
+    recording.clock.AdvanceTo(2500);
+    EXPECT_EQ(window->focusWidget(), pressed);
+
+    // The timer ticks on; a player who moved the focus keeps it where they put it.
+    QWidget* other = Find(pressed == Find("Command1") ? "Command2" : "Command1");
+    other->setFocus();
+    recording.clock.AdvanceTo(10'000);
+    EXPECT_EQ(window->focusWidget(), other);
+}
+
+INSTANTIATE_TEST_SUITE_P(EitherStake, FocusAfterASpin,
+                         ::testing::Values(FocusCase{"OneKroneByMouse", "Command1", 30, false},
+                                           FocusCase{"TwoKronerByKeyboard", "Command2", 30, true},
+                                           FocusCase{"RefusedStake", "Command2", 1, false}),
+                         [](const ::testing::TestParamInfo<FocusCase>& param) {
+                             return param.param.name;
+                         });
+
 TEST_F(SpinTimeline, TheBlackPanelGoesAtTheFirstClickAndNeverComesBack) {
     reels.Then({0, 0, 0});
     reels.Then({1, 1, 1});

@@ -168,5 +168,23 @@ TEST_F(ShellTest, ClosingAWindowWhileAnotherIsVisibleOnlyUnloadsIt) {
     EXPECT_EQ(machine.Balance(), 30);
 }
 
+TEST_F(ShellTest, EveryWindowGoesBackToItsSizeWhenTheDesktopMaximisesItOrMakesItFullScreen) {
+    Menu(shell.WelcomeWindow(), "mnuPlay");
+    Menu(shell.GameWindow(), "mnuContent");
+    shell.WelcomeWindow()->show();
+    for (QWidget* window : std::initializer_list<QWidget*>{
+             shell.WelcomeWindow(), shell.GameWindow(), shell.AboutDialog()}) {
+        for (const Qt::WindowState state : {Qt::WindowMaximized, Qt::WindowFullScreen}) {
+            SCOPED_TRACE(window->objectName().toStdString());
+            const QSize designed = window->size();
+            window->setWindowState(state);
+            QCoreApplication::processEvents();
+            EXPECT_EQ(window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen), 0);
+            EXPECT_EQ(window->size(), designed);
+            EXPECT_TRUE(window->isVisible());
+        }
+    }
+}
+
 }  // namespace
 }  // namespace ksl::testing

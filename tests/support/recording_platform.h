@@ -17,7 +17,7 @@ namespace ksl::testing {
 // keeps delivering timer ticks behind a modal box.
 class RecordingMessages final : public PlayerMessages {
   public:
-    void Tell(const QString& text) override {
+    void Tell(QWidget& /*window*/, const QString& text) override {
         told.push_back(text);
         if (whileOpen) {
             whileOpen();
