@@ -1,8 +1,10 @@
 #include <QApplication>
+#include <memory>
 
 #include "about/qt_program_launcher.h"
 #include "about/system_registry.h"
 #include "platform/beeper.h"
+#include "platform/display_guard.h"
 #include "platform/platform.h"
 #include "platform/player_messages.h"
 #include "platform/program_end.h"
@@ -13,8 +15,18 @@
 #include "system_info/file_probe.h"
 #include "window_kit/fonts.h"
 
+namespace {
+
+// The application, connected to the desktop's display, or a plain word that there is none.
+std::unique_ptr<QApplication> ConnectToTheDesktop(int& argc, char** argv) {
+    const ksl::DisplayGuard guard;
+    return std::make_unique<QApplication>(argc, argv);
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    const std::unique_ptr<QApplication> app = ConnectToTheDesktop(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kronesluk"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
     // Lets the desktop match the windows to the installed entry and its icon (Wayland's app id).

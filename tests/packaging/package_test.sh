@@ -30,6 +30,9 @@ done
 
 desktop-file-validate "$root/usr/share/applications/$app_id.desktop" ||
     fail "desktop-file-validate rejects the desktop entry"
+# Launchers do not all search /usr/games: the entry names the program by its installed path.
+grep -qx 'Exec=/usr/games/kronesluk' "$root/usr/share/applications/$app_id.desktop" ||
+    fail "the desktop entry does not start /usr/games/kronesluk"
 appstreamcli validate --no-net --strict "$root/usr/share/metainfo/$app_id.metainfo.xml" ||
     fail "appstreamcli rejects the metainfo"
 dpkg-deb --field "$deb" Depends | grep -q 'libqt6widgets6' ||
