@@ -1,12 +1,15 @@
 # Shared by the tests that run the real program in a real X server. Source it; then call
-# start_x_server and start_program PATH. Everything started is stopped when the script exits.
+# start_x_server, optionally start_window_manager, and start_program PATH. Everything started
+# is stopped when the script exits.
 
 workdir=$(mktemp -d)
 xvfb_pid=""
+wm_pid=""
 app_pid=""
 
 cleanup() {
     [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
     rm -rf "$workdir"
 }
@@ -35,6 +38,14 @@ start_x_server() {
     xvfb_pid=$!
     wait_for 10 test -s "$workdir/display" || fail "Xvfb did not start"
     export DISPLAY=":$(cat "$workdir/display")"
+}
+
+# openbox, as a player's desktop runs a window manager; it is ready once it owns the screen.
+start_window_manager() {
+    openbox --sm-disable >"$workdir/openbox.log" 2>&1 &
+    wm_pid=$!
+    wait_for 10 bash -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" ||
+        fail "openbox did not start"
 }
 
 start_program() {
