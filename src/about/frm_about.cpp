@@ -6,6 +6,7 @@
 #include "window_kit/control_factory.h"
 #include "window_kit/fixed_size.h"
 #include "window_kit/fonts.h"
+#include "window_kit/title_bar.h"
 
 namespace ksl {
 
@@ -16,14 +17,13 @@ frmAbout::frmAbout(const SystemInfoServices& services, PlayerMessages& messages)
       messages_(messages) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QString::fromUtf8(about_dialog::Caption));
-    setFixedSize(about_dialog::ClientSize);
     KeepAtItsSize(*this);
     // The system's dialog face at the classic dialog size, 8 points, which the boxes were
     // measured for: larger, the last line of each text would be cut off.
     QFont dialogFont = font();
     dialogFont.setPixelSize(PixelsForPoints(about_dialog::FontPoints));
     setFont(dialogFont);
-    BuildControlsFrontToBack(about_dialog::Controls(), this);
+    BuildControlsFrontToBack(about_dialog::Controls(), ClientArea());
 
     cmdOK = findChild<QPushButton*>(QStringLiteral("cmdOK"));
     cmdSysInfo = findChild<QPushButton*>(QStringLiteral("cmdSysInfo"));
@@ -33,6 +33,22 @@ frmAbout::frmAbout(const SystemInfoServices& services, PlayerMessages& messages)
     cmdOK->setFocus();
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
     connect(cmdSysInfo, &QPushButton::clicked, this, [this] { cmdSysInfo_Click(); });
+}
+
+// The dialog itself, or the area under the title bar that it draws itself where it must.
+QWidget* frmAbout::ClientArea() {
+    if (!TitleBar::Wanted()) {
+        setFixedSize(about_dialog::ClientSize);
+        return this;
+    }
+    // Qt drops the frameless hint from a window that also asks for a title.
+    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
+    auto* bar = new TitleBar(*this);
+    bar->setGeometry(0, 0, about_dialog::ClientSize.width(), TitleBar::Height);
+    auto* client = new QWidget(this);
+    client->setGeometry(QRect(QPoint(0, TitleBar::Height), about_dialog::ClientSize));
+    setFixedSize(about_dialog::ClientSize + QSize(0, TitleBar::Height));
+    return client;
 }
 
 void frmAbout::StartSysInfo() {

@@ -24,6 +24,7 @@ class frmAbout : public QDialog {
     void reject() override;
 
   private:
+    QWidget* ClientArea();
     void cmdOK_Click();
     void cmdSysInfo_Click();
 

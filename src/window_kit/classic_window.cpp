@@ -4,13 +4,16 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLayout>
+#include <QMenuBar>
 #include <QScreen>
+#include <QVBoxLayout>
 
 #include "window_kit/clock_status_bar.h"
 #include "window_kit/control_factory.h"
 #include "window_kit/fixed_size.h"
 #include "window_kit/fonts.h"
 #include "window_kit/system_colours.h"
+#include "window_kit/title_bar.h"
 
 namespace ksl {
 
@@ -34,7 +37,7 @@ ClassicWindow::ClassicWindow(const WindowSpec& design)
     BuildControlsFrontToBack(design.controls, face_);
 
     setStatusBar(new ClockStatusBar(design.statusBar, this));
-    BuildMenus(*this, design.menus);
+    BuildMenus(*MenuBarUnderTitle(), *this, design.menus);
     // The window is as large as its menu bar, face and status bar, and no larger or smaller.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     KeepAtItsSize(*this);
@@ -45,6 +48,24 @@ ClassicWindow::ClassicWindow(const WindowSpec& design)
         adjustSize();
         move(screen->availableGeometry().center() - rect().center());
     }
+}
+
+// The menu bar, under the title bar that the window draws itself where it must.
+QMenuBar* ClassicWindow::MenuBarUnderTitle() {
+    if (!TitleBar::Wanted()) {
+        return menuBar();
+    }
+    // Qt drops the frameless hint from a window that also asks for a title.
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    auto* top = new QWidget(this);
+    auto* column = new QVBoxLayout(top);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(new TitleBar(*this));
+    auto* bar = new QMenuBar(top);
+    column->addWidget(bar);
+    setMenuWidget(top);
+    return bar;
 }
 
 QAction* ClassicWindow::MenuItem(const char* name) const {

@@ -5,6 +5,7 @@
 #include "window_kit/window_spec.h"
 
 class QAction;
+class QMenuBar;
 
 namespace ksl {
 
@@ -27,6 +28,8 @@ class ClassicWindow : public QMainWindow {
     [[nodiscard]] QAction* MenuItem(const char* name) const;
 
   private:
+    QMenuBar* MenuBarUnderTitle();
+
     QWidget* face_;
 };
 

@@ -1,15 +1,13 @@
 #include "window_kit/menu_spec.h"
 
 #include <QAction>
-#include <QMainWindow>
 #include <QMenuBar>
 
 namespace ksl {
 
-void BuildMenus(QMainWindow& window, std::span<const MenuSpec> menus) {
-    QMenuBar* bar = window.menuBar();
+void BuildMenus(QMenuBar& bar, QWidget& window, std::span<const MenuSpec> menus) {
     for (const MenuSpec& menuSpec : menus) {
-        QMenu* menu = bar->addMenu(QString::fromUtf8(menuSpec.title));
+        QMenu* menu = bar.addMenu(QString::fromUtf8(menuSpec.title));
         menu->setObjectName(QString::fromUtf8(menuSpec.name));
         for (const MenuItemSpec& item : menuSpec.items) {
             QAction* action = menu->addAction(QString::fromUtf8(item.text));

@@ -3,7 +3,8 @@
 #include <QKeySequence>
 #include <span>
 
-class QMainWindow;
+class QMenuBar;
+class QWidget;
 
 namespace ksl {
 
@@ -20,8 +21,8 @@ struct MenuSpec {
     std::span<const MenuItemSpec> items;
 };
 
-// Builds the window's menu bar from its table. Each item becomes an action named after it, also
+// Builds a window's menu bar from its table. Each item becomes an action named after it, also
 // added to the window itself, so its shortcut works without the menu being opened.
-void BuildMenus(QMainWindow& window, std::span<const MenuSpec> menus);
+void BuildMenus(QMenuBar& bar, QWidget& window, std::span<const MenuSpec> menus);
 
 }  // namespace ksl

@@ -27,7 +27,7 @@ menu_height=$(($(xwininfo -id "$game" | awk '/Height:/ {print $2}') - 424))
 
 button() { # button Command1|Command2 enabled|focused
     xwd -silent -id "$game" >"$workdir/game.xwd" 2>/dev/null &&
-        "$here/game_window_probe.py" "$workdir/game.xwd" "$menu_height" "$1" "$2"
+        "$here/game_window_probe.py" "$workdir/game.xwd" 0 "$menu_height" "$1" "$2"
 }
 not() { ! "$@" >/dev/null; }
 # A spin started by a key: the buttons go grey at once and come back 2.5 s later.

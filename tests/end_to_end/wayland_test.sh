@@ -1,0 +1,123 @@
+#!/usr/bin/env bash
+# The real program as a Wayland client of Weston, the reference compositor, in two runs:
+#   1. Weston's headless backend, which has no input devices: the game starts, its welcome
+#      window is on the compositor's screen at its size, with no title bar of Qt's own.
+#   2. Weston on an X server of its own (Xvfb), whose key presses Weston hands to its clients
+#      as Wayland input: F2 shows the game window, Space plays a spin, Weston's own shortcuts
+#      for maximise and full-screen leave the window at its size and the program running, and
+#      Ctrl+Q ends it with status 0.
+# The windows are read from Weston's scene graph (weston-debug).
+#
+#   wayland_test.sh PATH_TO_KRONESLUK
+set -euo pipefail
+
+program=$1
+here=$(dirname "${BASH_SOURCE[0]}")
+# shellcheck source=x_session.sh
+source "$here/x_session.sh"
+
+weston_pid=""
+stop_weston() {
+    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null && wait "$app_pid" 2>/dev/null || true
+    app_pid=""
+    [ -n "$weston_pid" ] && kill "$weston_pid" 2>/dev/null && wait "$weston_pid" 2>/dev/null || true
+    weston_pid=""
+}
+trap 'stop_weston; cleanup' EXIT
+
+export XDG_RUNTIME_DIR="$workdir/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+export WAYLAND_DISPLAY=kronesluk-test
+
+start_weston() { # start_weston BACKEND [options...]
+    weston --backend="$1" --socket="$WAYLAND_DISPLAY" --idle-time=0 --debug --no-config \
+        "${@:2}" >"$workdir/weston.log" 2>&1 &
+    weston_pid=$!
+    wait_for 20 test -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" || fail "weston did not start"
+}
+
+start_client() {
+    QT_QPA_PLATFORM=wayland "$program" >"$workdir/app.log" 2>&1 &
+    app_pid=$!
+}
+
+# The compositor's own list of windows: title and box (left top right bottom) of each.
+scene() {
+    timeout 5 weston-debug scene-graph 2>/dev/null | python3 -c '
+import re, sys
+title = None
+for line in sys.stdin:
+    match = re.search(r"top-level window \x27(.*)\x27 of", line)
+    if match:
+        title = match.group(1)
+        continue
+    match = re.search(r"position: \((-?\d+), (-?\d+)\) -> \((-?\d+), (-?\d+)\)", line)
+    if match and title is not None:
+        print(title + "\t" + " ".join(match.groups()))
+        title = None
+'
+}
+window_box() { scene | awk -F'\t' -v t="$1" '$1 == t {print $2; exit}'; }
+shown() { [ -n "$(window_box "$1")" ]; }
+not() { ! "$@" >/dev/null; }
+# Client area 448 x 424 under a menu bar of 19 and our title bar of 28.
+has_designed_size() {
+    local box
+    read -r -a box <<<"$(window_box "$1")"
+    [ "${#box[@]}" -eq 4 ] && [ $((box[2] - box[0])) -eq 448 ] && [ $((box[3] - box[1])) -eq 471 ]
+}
+alive() { kill -0 "$app_pid" 2>/dev/null; }
+
+welcome='Kronesluk'
+game='Kronesluk  av   [ Tindrevik ]'
+
+# 1. Headless.
+start_weston headless-backend.so --width=1024 --height=768
+start_client
+wait_for 40 shown "$welcome" || fail "no welcome window on the headless compositor"
+has_designed_size "$welcome" || fail "the welcome window is $(window_box "$welcome") on headless"
+not shown "$game" || fail "the game window is on screen at start-up"
+alive || fail "the program ended on the headless compositor"
+stop_weston
+echo "headless: the welcome window at its size"
+
+# 2. Weston on an X server, for input.
+start_x_server
+start_weston x11-backend.so --use-pixman --width=1024 --height=768
+start_client
+wait_for 40 shown "$welcome" || fail "no welcome window"
+output=$(xwininfo -root -tree | awk '/Weston Compositor/ {print $1; exit}')
+[ -n "$output" ] || fail "the compositor's window is not on the X server"
+read -r -a box <<<"$(window_box "$welcome")"
+# A click on the welcome window gives it the keyboard.
+xdotool mousemove --window "$output" $((box[0] + 224)) $((box[1] + 300)) click 1
+xdotool windowfocus --sync "$output" key F2
+wait_for 10 shown "$game" || fail "F2 did not show the game window"
+wait_for 10 not shown "$welcome" || fail "F2 left the welcome window up"
+has_designed_size "$game" || fail "the game window is $(window_box "$game")"
+
+button() { # button Command1|Command2 enabled|focused: read off the compositor's output
+    local at
+    read -r -a at <<<"$(window_box "$game")"
+    xwd -silent -id "$output" >"$workdir/screen.xwd" 2>/dev/null &&
+        "$here/game_window_probe.py" "$workdir/screen.xwd" "${at[0]}" $((at[1] + 47)) "$1" "$2"
+}
+wait_for 10 button Command1 enabled || fail "the stake buttons are not enabled"
+xdotool key space
+wait_for 5 not button Command1 enabled || fail "Space started no spin"
+wait_for 10 button Command1 enabled || fail "the buttons did not come back after the spin"
+
+for shortcut in super+shift+m super+shift+f; do
+    xdotool key "$shortcut"
+    sleep 1
+    alive || { sed 's/^/  kronesluk: /' "$workdir/app.log" >&2; fail "$shortcut ended the program"; }
+    wait_for 5 has_designed_size "$game" || fail "after $shortcut the game window is $(window_box "$game")"
+done
+
+xdotool key ctrl+q
+wait_for 10 not alive || fail "Ctrl+Q did not end the program"
+status=0
+wait "$app_pid" || status=$?
+app_pid=""
+[ "$status" -eq 0 ] || fail "the program ended with status $status"
+echo "PASS: on Weston, headless and with input: start, F2, a spin, maximise and full-screen refused, Ctrl+Q"
