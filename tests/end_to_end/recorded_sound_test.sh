@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# The beep the player hears, recorded from a sound server of the test's own: the About command
+# of the real program under Xvfb sounds once, a win of the real game window sounds once, a loss
+# not at all. With no sound server the game goes on and the toolkit's bell rings instead.
+#
+#   recorded_sound_test.sh PATH_TO_KRONESLUK PATH_TO_SCRIPTED_SPIN
+set -euo pipefail
+
+program=$1
+scripted_spin=$2
+here=$(dirname "${BASH_SOURCE[0]}")
+# shellcheck source=x_session.sh
+source "$here/x_session.sh"
+# shellcheck source=sound_session.sh
+source "$here/sound_session.sh"
+
+start_sound_server
+start_x_server
+
+# The About command of the game window ("&About" > "&Game"); nothing else sounds on the way.
+start_recording about
+start_program "$program"
+wait_for 40 viewable '^Kronesluk$' >/dev/null || fail "the welcome window never appeared"
+xdotool windowfocus --sync "$(viewable '^Kronesluk$')" key F2
+wait_for 10 viewable 'Tindrevik' >/dev/null || fail "F2 did not show the game window"
+game=$(viewable 'Tindrevik')
+xdotool windowfocus --sync "$game" key alt+a
+sleep 0.3  # let the menu open before its access key
+xdotool key g
+wait_for 10 viewable '^About Kronesluk$' >/dev/null || fail "the About command showed no dialog"
+wait_for 5 heard 1 about || fail "the About command made no sound"
+sleep 1  # room for a second sound, which must not come
+stop_recording
+[ "$(sounds_in about)" -eq 1 ] || fail "the About command made $(sounds_in about) sounds, not 1"
+quit_with_ctrl_q "$game"
+
+# spin NAME FIRST SECOND THIRD: one spin of the game window, which says how it beeped in NAME.log.
+spin() {
+    local name=$1
+    shift
+    QT_QPA_PLATFORM=xcb "$scripted_spin" "$@" >"$workdir/$name.log" 2>&1 ||
+        fail "the $name spin did not reveal to its end: $(cat "$workdir/$name.log")"
+}
+lines() {
+    grep -c -x "$1" "$workdir/$2.log" || true
+}
+
+start_recording win
+spin win 1 1 0
+stop_recording
+[ "$(sounds_in win)" -eq 1 ] || fail "a win made $(sounds_in win) sounds, not 1"
+[ "$(lines beep win)" -eq 1 ] || fail "the win beeped $(lines beep win) times"
+[ "$(lines 'toolkit bell' win)" -eq 0 ] || fail "the toolkit's bell rang although the sound played"
+
+start_recording loss
+spin loss 0 1 2
+stop_recording
+[ "$(sounds_in loss)" -eq 0 ] || fail "a loss made $(sounds_in loss) sounds"
+[ "$(lines beep loss)" -eq 0 ] || fail "a loss beeped"
+
+# No sound server at all: the spin reveals to its end and the toolkit's bell rings once.
+PULSE_SERVER="unix:$workdir/no-sound-server" spin silent 1 1 0
+[ "$(lines beep silent)" -eq 1 ] || fail "the win without a sound server beeped $(lines beep silent) times"
+[ "$(lines 'toolkit bell' silent)" -eq 1 ] || fail "no toolkit bell rang without a sound server"
+
+echo "PASS: About and a win sound once each, a loss not at all; without a server the bell rings"
