@@ -232,7 +232,7 @@ int main(int argc, char** argv) {
     recorder.Join();
 
     const std::vector<Clock::time_point> onsets = recorder.Onsets();
-    std::vector<double> delays;
+    std::vector<double> delays;  // in the order of the wins
     for (const Clock::time_point tick : ticks) {
         const auto heard = std::find_if(onsets.begin(), onsets.end(),
                                         [&](Clock::time_point onset) { return onset >= tick; });
@@ -240,14 +240,18 @@ int main(int argc, char** argv) {
             delays.push_back(Milliseconds(*heard - tick));
         }
     }
-    if (delays.empty()) {
-        Die("no win was heard");
+    if (delays.size() != ticks.size()) {
+        Die(std::to_string(ticks.size() - delays.size()) + " of " + std::to_string(ticks.size()) +
+            " wins were not heard");
     }
+    // The first sound also connects to the server and reads the sound from the theme.
+    const double first = delays.front();
     std::sort(delays.begin(), delays.end());
     std::printf("Win tick to the first loud sample recorded, over %zu wins\n", ticks.size());
     std::printf("  median %.1f ms, fastest %.1f ms, slowest %.1f ms (target: median under 50 ms)\n",
                 delays[delays.size() / 2], delays.front(), delays.back());
-    std::printf("  wins heard: %zu, toolkit bells rung instead: %d, sounds recorded: %zu\n",
-                delays.size(), toolkitBells, onsets.size());
+    std::printf("  the first win, which connects to the sound server: %.1f ms\n", first);
+    std::printf("  toolkit bells rung instead: %d, sounds recorded: %zu\n", toolkitBells,
+                onsets.size());
     return 0;
 }

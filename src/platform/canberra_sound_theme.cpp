@@ -10,10 +10,7 @@ void CanberraSoundTheme::Release::operator()(ca_context* context) const {
     ca_context_destroy(context);
 }
 
-CanberraSoundTheme::CanberraSoundTheme() {
-    Connect();
-}
-
+CanberraSoundTheme::CanberraSoundTheme() = default;
 CanberraSoundTheme::~CanberraSoundTheme() = default;
 
 bool CanberraSoundTheme::Connect() {

@@ -9,11 +9,11 @@ struct ca_context;
 namespace ksl {
 
 // The freedesktop sound theme through libcanberra, which reaches PulseAudio and PipeWire alike,
-// on X11 and on Wayland. A lost or missing sound server is looked for again on the next sound,
-// so sounds come back when the server does.
+// on X11 and on Wayland. It connects to the sound server at the first sound: the client library
+// and what it loads cost over a megabyte and a half of memory, which start-up need not carry.
+// A lost or missing server is looked for again at the next sound, so sounds come back with it.
 class CanberraSoundTheme final : public SoundTheme {
   public:
-    // Connects at once, so that the first sound does not wait for it.
     CanberraSoundTheme();
     ~CanberraSoundTheme() override;
 
