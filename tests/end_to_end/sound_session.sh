@@ -1,8 +1,8 @@
 # Shared by the tests that listen to the program: a PulseAudio server of the test's own whose
 # only output is a silent sink, and recordings of what is played into it. Source it after
-# x_session.sh; then call start_sound_server, and start_recording NAME / stop_recording around
-# what should (or should not) sound. sounds_in NAME counts the sounds in a recording. The server
-# and the recorder are stopped when the script exits.
+# x_session.sh and stop_sound_session on the way out; call start_sound_server, then
+# start_recording NAME / stop_recording around what should (or should not) sound. sounds_in NAME
+# counts the sounds in a recording.
 
 sound_server_pid=""
 recorder_pid=""
@@ -11,7 +11,6 @@ stop_sound_session() {
     [ -n "$recorder_pid" ] && kill "$recorder_pid" 2>/dev/null || true
     [ -n "$sound_server_pid" ] && kill "$sound_server_pid" 2>/dev/null || true
 }
-trap 'stop_sound_session; cleanup' EXIT
 
 # No system or user configuration, nothing beside its own folder, no bus, no real-time
 # scheduling: a sink named "recorded" and a socket that needs no cookie.
