@@ -43,8 +43,16 @@ wait_for 40 viewable '^Kronesluk$' >/dev/null || fail "the welcome window never 
 xdotool windowfocus --sync "$(viewable '^Kronesluk$')" key F2
 wait_for 10 viewable 'Tindrevik' >/dev/null || fail "F2 did not show the game window"
 game=$(viewable 'Tindrevik')
+# An open menu is a viewable window of the program that no window manager places.
+menu_open() {
+    local id
+    for id in $(xdotool search --pid "$app_pid" 2>/dev/null); do
+        xwininfo -id "$id" 2>/dev/null | grep -q 'IsViewable' && ! is_placed_window "$id" && return 0
+    done
+    return 1
+}
 xdotool windowfocus --sync "$game" key alt+a
-sleep 0.3  # let the menu open before its access key
+wait_for 5 menu_open || fail "Alt+A did not open the About menu"
 xdotool key g
 wait_for 10 viewable '^About Kronesluk$' >/dev/null || fail "the About command showed no dialog"
 wait_for 5 heard 1 about || fail "the About command made no sound"
