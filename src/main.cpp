@@ -4,6 +4,8 @@
 #include "about/qt_program_launcher.h"
 #include "about/system_registry.h"
 #include "platform/beeper.h"
+#include "platform/canberra_sound_theme.h"
+#include "platform/desktop_sound_beeper.h"
 #include "platform/display_guard.h"
 #include "platform/platform.h"
 #include "platform/player_messages.h"
@@ -40,7 +42,8 @@ int main(int argc, char* argv[]) {
 
     ksl::QtTimerFactory timers;
     ksl::MessageBoxMessages messages;
-    ksl::SystemBeeper beeper;
+    ksl::SystemBeeper toolkitBell;
+    ksl::DesktopSoundBeeper beeper(toolkitBell, ksl::OpenCanberraSoundTheme);
     ksl::QtProgramEnd end;
     const ksl::Platform platform{timers, messages, beeper, end};
 

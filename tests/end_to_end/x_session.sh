@@ -7,6 +7,11 @@ xvfb_pid=""
 wm_pid=""
 app_pid=""
 
+# The programs under test reach no sound server unless a test starts one of its own: none is
+# started behind the test's back, and the desktop around the test stays quiet.
+export PULSE_SERVER="unix:$workdir/no-sound-server"
+export CANBERRA_DRIVER=pulse
+
 cleanup() {
     [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
     [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true

@@ -37,6 +37,11 @@ appstreamcli validate --no-net --strict "$root/usr/share/metainfo/$app_id.metain
     fail "appstreamcli rejects the metainfo"
 dpkg-deb --field "$deb" Depends | grep -q 'libqt6widgets6' ||
     fail "the package does not depend on Qt's widgets"
+dpkg-deb --field "$deb" Depends | grep -q 'libcanberra0' ||
+    fail "the package does not depend on libcanberra, which plays the beep"
+for sound in sound-theme-freedesktop libcanberra-pulse; do
+    dpkg-deb --field "$deb" Recommends | grep -qw "$sound" || fail "the package does not recommend $sound"
+done
 
 lintian --tag-display-limit 0 "$deb" >"$workdir/lintian.log" 2>&1 || true
 if grep -q '^E:' "$workdir/lintian.log"; then
