@@ -2,13 +2,13 @@
 
 #include <QAction>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QLayout>
 #include <QScreen>
 
 #include "window_kit/clock_status_bar.h"
 #include "window_kit/control_factory.h"
 #include "window_kit/fonts.h"
+#include "window_kit/smiley_icon.h"
 #include "window_kit/system_colours.h"
 
 namespace ksl {
@@ -19,7 +19,7 @@ ClassicWindow::ClassicWindow(const WindowSpec& design)
       face_(new QWidget(this)) {
     setObjectName(QString::fromUtf8(design.name));
     setWindowTitle(QString::fromUtf8(design.caption));
-    setWindowIcon(QIcon(QStringLiteral(":/assets/smiley.png")));
+    setWindowIcon(SmileyIcon());
 
     face_->setObjectName(QStringLiteral("face"));
     face_->setFont(ArialBold(design.fontPoints));

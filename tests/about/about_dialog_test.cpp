@@ -88,6 +88,23 @@ TEST_F(AboutDialog, OpensWithABeepAndShowsItsFixedTextsInTheirBoxes) {
     EXPECT_TRUE(Find<QPushButton>("cmdOK")->isDefault());
 }
 
+// At twice the density the smiley drawn at twice the size, not the small one scaled up.
+TEST_F(AboutDialog, ThePictureIsTheSmileyDrawnForTheScreensDensity) {
+    const QImage shown = Open()->findChild<QWidget*>("picIcon")->grab().toImage();
+    const QImage drawn =
+        QImage(shown.devicePixelRatio() > 1 ? ":/assets/smiley@2x.png" : ":/assets/smiley.png")
+            .convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(shown.size(), drawn.size());
+    for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < drawn.width(); ++x) {
+            if (qAlpha(drawn.pixel(x, y)) == 0xFF) {  // the corners show the dialog's face
+                ASSERT_EQ(shown.pixel(x, y) & 0xFFFFFFU, drawn.pixel(x, y) & 0xFFFFFFU)
+                    << x << ", " << y;
+            }
+        }
+    }
+}
+
 TEST_F(AboutDialog, ExistsOnceAndComesBackToTheFrontWhenOpenedAgain) {
     frmAbout* first = Open();
     frmAbout* second = Open();

@@ -3,8 +3,10 @@
 #include <QImage>
 #include <QMenu>
 #include <QStatusBar>
+#include <algorithm>
 
 #include "game_window/game_window_fixture.h"
+#include "support/pixels.h"
 #include "window_kit/line_widget.h"
 
 namespace ksl::testing {
@@ -164,7 +166,7 @@ TEST_F(GameWindowLayout, RenderedFaceShowsTheGridTheFrameAndOnlyBlackWhereThePri
     Open();
     const QImage face = window->centralWidget()->grab().toImage();
     const auto at = [&](int xTwips, int yTwips) {
-        return face.pixelColor(xTwips / 15, yTwips / 15).rgb() & 0xFFFFFF;
+        return RgbAt(face, QPointF(xTwips / 15.0, yTwips / 15.0));
     };
     EXPECT_EQ(at(720, 1500), 0x0000FFU);   // left edge of the reel grid
     EXPECT_EQ(at(2280, 1500), 0x0000FFU);  // divider between the left and middle reels
@@ -173,6 +175,49 @@ TEST_F(GameWindowLayout, RenderedFaceShowsTheGridTheFrameAndOnlyBlackWhereThePri
     EXPECT_EQ(at(3000, 4500), 0xFF8000U);  // Line2 in front of the black panel
     EXPECT_EQ(at(5100, 4800), 0x000000U);  // the coins behind the black panel stay hidden
     EXPECT_EQ(at(6600, 4800), 0x000000U);
+}
+
+// Outside in, a band of dark grey then one of near-black above and left, white then light grey
+// below and right; each band as wide as one of the layout's pixels, in device pixels.
+TEST_F(GameWindowLayout, TheReelsSunkenEdgeHasTheClassicShadesAtTheScreensDensity) {
+    Open();
+    auto* reel = Find<QLabel>("Label2");
+    reel->show();
+    const QImage edge = reel->grab().toImage();
+    const int band = qRound(edge.devicePixelRatio());
+    const int midX = edge.width() / 2;
+    const int midY = edge.height() / 2;
+    struct Side {
+        const char* name;
+        QPoint outside;
+        QPoint inwards;
+        QRgb outer;
+        QRgb inner;
+    };
+    for (const Side& side :
+         {Side{"top", {midX, 0}, {0, 1}, 0x808080, 0x404040},
+          Side{"left", {0, midY}, {1, 0}, 0x808080, 0x404040},
+          Side{"bottom", {midX, edge.height() - 1}, {0, -1}, 0xFFFFFF, 0xC0C0C0},
+          Side{"right", {edge.width() - 1, midY}, {-1, 0}, 0xFFFFFF, 0xC0C0C0}}) {
+        for (int step = 0; step <= 2 * band; ++step) {
+            const QRgb expected = step < band       ? side.outer
+                                  : step < 2 * band ? side.inner
+                                                    : 0x000000;
+            EXPECT_EQ(edge.pixel(side.outside + step * side.inwards) & 0xFFFFFFU, expected)
+                << side.name << ", device pixel " << step << " from the outside";
+        }
+    }
+}
+
+TEST_F(GameWindowLayout, TheIconComesInEverySizeTheDesktopMayAskFor) {
+    Open();
+    QList<int> sizes;
+    for (const QSize size : window->windowIcon().availableSizes()) {
+        EXPECT_EQ(size.width(), size.height());
+        sizes.append(size.width());
+    }
+    std::ranges::sort(sizes);
+    EXPECT_EQ(sizes, (QList<int>{16, 22, 24, 32, 48, 64, 128, 256}));
 }
 
 TEST_F(GameWindowLayout, MenusCarryTheirItemsAccessLettersAndShortcuts) {
