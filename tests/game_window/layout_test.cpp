@@ -257,9 +257,35 @@ TEST_F(GameWindowLayout, StatusBarShowsTimeDateAndTitleInBoldBaskerville) {
     }
     EXPECT_EQ(bar->findChild<QLabel*>("Time")->width(), 96);
     EXPECT_EQ(bar->findChild<QLabel*>("Date")->width(), 96);
+    // An inch each for time and date, the rest for the title, and a gap of two between them.
+    struct Panel {
+        const char* key;
+        QRect box;
+    };
+    for (const Panel& p : {Panel{"Time", {0, 0, 96, 17}}, Panel{"Date", {98, 0, 96, 17}},
+                           Panel{"KSL", {196, 0, 252, 17}}}) {
+        const auto* panel = bar->findChild<QLabel*>(p.key);
+        EXPECT_EQ(QRect(panel->mapTo(bar, QPoint()), panel->size()), p.box) << p.key;
+    }
     EXPECT_EQ(bar->findChild<QLabel*>("KSL")->text(), "Kronesluk");
     EXPECT_FALSE(bar->findChild<QLabel*>("Time")->text().isEmpty());
     EXPECT_TRUE(QFontInfo(Find<QLabel>("Title1")->font()).family().startsWith("Liberation Sans"));
+}
+
+// Whole glyphs: every panel's text shows as many rows of ink as the same text drawn with room
+// all round, at the screen's density.
+TEST_F(GameWindowLayout, StatusBarTextsAreNotCut) {
+    Open();
+    QStatusBar* bar = window->statusBar();
+    const QImage image = bar->grab().toImage();
+    for (const char* key : {"Time", "Date", "KSL"}) {
+        const auto* panel = bar->findChild<QLabel*>(key);
+        const QImage whole = Unclipped(panel->text(), panel->font(), image.devicePixelRatio());
+        EXPECT_EQ(
+            InkHeight(image, DeviceRect(image, QRect(panel->mapTo(bar, QPoint()), panel->size()))),
+            InkHeight(whole, whole.rect()))
+            << key << " \"" << panel->text().toStdString() << "\"";
+    }
 }
 
 TEST_F(GameWindowLayout, PicturesFillTheirBoxesAndTellAScreenReaderWhatWasWon) {
