@@ -88,6 +88,22 @@ TEST_F(AboutDialog, OpensWithABeepAndShowsItsFixedTextsInTheirBoxes) {
     EXPECT_TRUE(Find<QPushButton>("cmdOK")->isDefault());
 }
 
+// An engraved rule: the grey line above the white one, each a pixel of the layout, and the
+// dialog's face around them.
+TEST_F(AboutDialog, TheRuleIsEngravedGreyAboveWhite) {
+    const QImage face = Open()->grab().toImage();
+    const int ratio = qRound(face.devicePixelRatio());
+    const int x = face.width() / 2;
+    const int top = 119 * ratio;
+    for (const auto& [row, colour] :
+         {std::pair{top - 1, 0xEFEFEFU}, std::pair{top, 0x808080U},
+          std::pair{top + ratio, 0xFFFFFFU}, std::pair{top + 2 * ratio, 0xEFEFEFU}}) {
+        for (int y = row; y < row + (colour == 0xEFEFEFU ? 1 : ratio); ++y) {
+            EXPECT_EQ(face.pixel(x, y) & 0xFFFFFFU, colour) << "device row " << y;
+        }
+    }
+}
+
 // At twice the density the smiley drawn at twice the size, not the small one scaled up.
 TEST_F(AboutDialog, ThePictureIsTheSmileyDrawnForTheScreensDensity) {
     const QImage shown = Open()->findChild<QWidget*>("picIcon")->grab().toImage();
