@@ -20,8 +20,9 @@ const std::string Disclaimer =
     "Advarsel !" + std::string(47, ' ') + "Er ikke motvirkende mot spillegalskap ";
 
 const std::array<ControlSpec, 9> ControlTable{{
-    // The engraved rule: a grey line over a white one.
-    LineSpec{"Line1", twips(120, 1800), twips(5565, 1800), QColor(0x80, 0x80, 0x80), 1},
+    // The engraved rule: the grey line lies over the upper half of the white one, so that grey
+    // shows above white, a groove cut into the face.
+    LineSpec{"Line1", twips(120, 1785), twips(5565, 1785), QColor(0x80, 0x80, 0x80), 1},
     LineSpec{"Line1", twips(120, 1800), twips(5550, 1800), QColor(0xFF, 0xFF, 0xFF), 2},
     ButtonSpec{"cmdOK", "OK", twips(4245, 1920, 1260, 345)},
     ButtonSpec{"cmdSysInfo", "&System Info...", twips(4260, 2400, 1245, 345)},

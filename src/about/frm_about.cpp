@@ -6,6 +6,7 @@
 #include "window_kit/control_factory.h"
 #include "window_kit/fixed_size.h"
 #include "window_kit/fonts.h"
+#include "window_kit/system_colours.h"
 #include "window_kit/title_bar.h"
 
 namespace ksl {
@@ -18,6 +19,12 @@ frmAbout::frmAbout(const SystemInfoServices& services, PlayerMessages& messages)
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QString::fromUtf8(about_dialog::Caption));
     KeepAtItsSize(*this);
+    // Black texts on the light dialog face, as designed, whatever colours the desktop uses; the
+    // buttons keep the desktop's.
+    QPalette face = palette();
+    face.setColor(QPalette::Window, DialogFace);
+    face.setColor(QPalette::WindowText, Qt::black);
+    setPalette(face);
     // The system's dialog face at the classic dialog size, 8 points, which the boxes were
     // measured for: larger, the last line of each text would be cut off.
     QFont dialogFont = font();

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
@@ -12,6 +11,7 @@
 #include "window_kit/control_factory.h"
 #include "window_kit/fixed_size.h"
 #include "window_kit/fonts.h"
+#include "window_kit/smiley_icon.h"
 #include "window_kit/system_colours.h"
 #include "window_kit/title_bar.h"
 
@@ -23,7 +23,7 @@ ClassicWindow::ClassicWindow(const WindowSpec& design)
       face_(new QWidget(this)) {
     setObjectName(QString::fromUtf8(design.name));
     setWindowTitle(QString::fromUtf8(design.caption));
-    setWindowIcon(QIcon(QStringLiteral(":/assets/smiley.png")));
+    setWindowIcon(SmileyIcon());
 
     face_->setObjectName(QStringLiteral("face"));
     face_->setFont(ArialBold(design.fontPoints));

@@ -1,40 +1,48 @@
 #include "window_kit/clock_status_bar.h"
 
 #include <QDateTime>
+#include <QHBoxLayout>
 #include <QLabel>
-#include <QLocale>
 
 #include "window_kit/fonts.h"
 
 namespace ksl {
 namespace {
 
-QLabel* AddPanel(QStatusBar& bar, const QString& key, int stretch) {
-    auto* panel = new QLabel(&bar);
+QLabel* AddPanel(QHBoxLayout& row, const QString& key, int stretch) {
+    auto* panel = new QLabel(row.parentWidget());
     panel->setObjectName(key);
     panel->setToolTip(key);
     panel->setTextFormat(Qt::PlainText);
     panel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    bar.addWidget(panel, stretch);
+    row.addWidget(panel, stretch);
     return panel;
 }
 
 }  // namespace
 
 ClockStatusBar::ClockStatusBar(const StatusBarSpec& design, QWidget* parent)
-    : QStatusBar(parent),
-      time_(AddPanel(*this, QStringLiteral("Time"), 0)),
-      date_(AddPanel(*this, QStringLiteral("Date"), 0)) {
+    : QStatusBar(parent), panels_(new QWidget(this)) {
     setObjectName(QStringLiteral("StatusBar1"));
     setFont(BaskervilleBold(12));
     setSizeGripEnabled(false);
     setFixedHeight(design.height);
+
+    // The panels lie in a row of their own over the whole bar, each as tall as the bar, rather
+    // than in the toolkit's status-bar layout, whose margins would take from their widths and
+    // heights.
+    auto* row = new QHBoxLayout(panels_);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(PanelGap);
+    time_ = AddPanel(*row, QStringLiteral("Time"), 0);
+    date_ = AddPanel(*row, QStringLiteral("Date"), 0);
     time_->setFixedWidth(ClockPanelWidth);
     date_->setFixedWidth(ClockPanelWidth);
-    QLabel* title = AddPanel(*this, QStringLiteral("KSL"), 1);
+    QLabel* title = AddPanel(*row, QStringLiteral("KSL"), 1);
     title->setText(QStringLiteral("Kronesluk"));
     title->setMinimumWidth(design.titlePanelMinimumWidth);
 
+    timeForm_ = FittingTimeForm(QLocale(), time_->fontMetrics(), ClockPanelWidth);
     nextMinute_.setSingleShot(true);
     nextMinute_.setTimerType(Qt::PreciseTimer);
     connect(&nextMinute_, &QTimer::timeout, this, [this] { ShowTimeAndWaitForNextMinute(); });
@@ -46,30 +54,20 @@ int ClockStatusBar::MillisecondsToNextMinute(const QTime& now) {
     return MinuteMs - (now.second() * 1000 + now.msec());
 }
 
-QString ClockStatusBar::TimeFormat(const QLocale& locale) {
-    // Some locales' short format carries seconds; a clock that turns once a minute shows none.
-    // The seconds go with the separator before them; quoted text is the locale's own words.
-    const QString format = locale.timeFormat(QLocale::ShortFormat);
-    QString minutes;
-    bool quoted = false;
-    for (const QChar c : format) {
-        if (c == u'\'') {
-            quoted = !quoted;
-        } else if (!quoted && c == u's') {
-            if (minutes.endsWith(u':') || minutes.endsWith(u'.')) {
-                minutes.chop(1);
-            }
-            continue;
-        }
-        minutes += c;
-    }
-    return minutes;
+void ClockStatusBar::resizeEvent(QResizeEvent* event) {
+    QStatusBar::resizeEvent(event);
+    panels_->setGeometry(rect());
 }
 
 void ClockStatusBar::ShowTime(const QDateTime& now) {
-    const QLocale locale;
-    time_->setText(locale.toString(now.time(), TimeFormat(locale)));
-    date_->setText(locale.toString(now.date(), QLocale::ShortFormat));
+    // The date's form is chosen for a whole year at a time, so it holds from one day to the next.
+    if (now.date().year() != dateFormYear_) {
+        dateFormYear_ = now.date().year();
+        dateForm_ =
+            FittingDateForm(QLocale(), date_->fontMetrics(), ClockPanelWidth, dateFormYear_);
+    }
+    time_->setText(timeForm_.locale.toString(now.time(), timeForm_.format));
+    date_->setText(dateForm_.locale.toString(now.date(), dateForm_.format));
 }
 
 void ClockStatusBar::ShowTimeAndWaitForNextMinute() {

@@ -3,37 +3,44 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include "window_kit/clock_forms.h"
 #include "window_kit/window_spec.h"
 
 class QLabel;
 class QDateTime;
 class QTime;
-class QLocale;
 
 namespace ksl {
 
 // The status bar along the bottom of the welcome and game windows: the time and the date in the
 // system's short formats, then "Kronesluk". It keeps time and date current by itself, waking
-// only when the minute turns.
+// only when the minute turns. Where the system's short form of the time or the date is too wide
+// for its panel, the narrowest faithful form takes its place (see clock_forms.h).
 class ClockStatusBar : public QStatusBar {
   public:
     // The time and date panels are an inch wide each; the title panel takes the rest.
     static constexpr int ClockPanelWidth = 96;
+    // Between two panels, the common controls leave this gap.
+    static constexpr int PanelGap = 2;
 
     ClockStatusBar(const StatusBarSpec& design, QWidget* parent);
 
     // How long after `now` the clock next shows a new minute.
     static int MillisecondsToNextMinute(const QTime& now);
 
-    // The system's short time format, to the minute.
-    static QString TimeFormat(const QLocale& locale);
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void ShowTime(const QDateTime& now);
     void ShowTimeAndWaitForNextMinute();
 
+    QWidget* panels_;
     QLabel* time_;
     QLabel* date_;
+    ClockForm timeForm_;
+    ClockForm dateForm_;
+    int dateFormYear_ = 0;
     QTimer nextMinute_;
 };
 

@@ -7,22 +7,13 @@
 #include "window_kit/fonts.h"
 #include "window_kit/line_widget.h"
 #include "window_kit/picture_widget.h"
+#include "window_kit/sunken_label.h"
 
 namespace ksl {
 namespace {
 
-// The sunken edge of a bordered label, in the colours of the classic three-dimensional frame.
-void GiveSunkenEdge(QLabel& label, QPalette& palette) {
-    label.setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-    label.setLineWidth(2);
-    palette.setColor(QPalette::Light, QColor(0xFF, 0xFF, 0xFF));
-    palette.setColor(QPalette::Midlight, QColor(0xC0, 0xC0, 0xC0));
-    palette.setColor(QPalette::Dark, QColor(0x80, 0x80, 0x80));
-    palette.setColor(QPalette::Shadow, QColor(0x40, 0x40, 0x40));
-}
-
 QWidget* Build(const LabelSpec& design, QWidget* parent) {
-    auto* label = new QLabel(parent);
+    QLabel* label = design.sunkenBorder ? new SunkenLabel(parent) : new QLabel(parent);
     label->setTextFormat(Qt::PlainText);
     label->setText(QString::fromUtf8(design.text));
     label->setWordWrap(true);
@@ -37,9 +28,6 @@ QWidget* Build(const LabelSpec& design, QWidget* parent) {
     }
     if (design.foreground.isValid()) {
         palette.setColor(QPalette::WindowText, design.foreground);
-    }
-    if (design.sunkenBorder) {
-        GiveSunkenEdge(*label, palette);
     }
     label->setPalette(palette);
     label->setGeometry(design.box);

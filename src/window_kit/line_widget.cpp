@@ -17,7 +17,11 @@ void LineWidget::paintEvent(QPaintEvent* /*event*/) {
     // A square cap closes the corners where two lines of a frame meet.
     painter.setPen(QPen(colour_, width_, Qt::SolidLine, Qt::SquareCap));
     painter.translate(-pos());
-    painter.drawLine(line_);
+    // A line of odd width is centred on the middle of its pixels, so that it covers whole
+    // pixels of the layout on every screen: at twice the density, a one-pixel line centred on
+    // a pixel's edge would cover half of each of two.
+    const qreal centre = width_ % 2 == 1 ? 0.5 : 0.0;
+    painter.drawLine(QLineF(line_).translated(centre, centre));
 }
 
 }  // namespace ksl

@@ -9,6 +9,7 @@
 
 #include "about/frm_about.h"
 #include "shell/shell.h"
+#include "support/pixels.h"
 #include "support/recording_platform.h"
 #include "support/scripted_reels.h"
 #include "system_info/system_info.h"
@@ -86,6 +87,62 @@ TEST_F(AboutDialog, OpensWithABeepAndShowsItsFixedTextsInTheirBoxes) {
     EXPECT_EQ(Find<QPushButton>("cmdSysInfo")->geometry(), Twips(4260, 2400, 1245, 345));
     EXPECT_EQ(Find<QPushButton>("cmdSysInfo")->text(), "&System Info...");
     EXPECT_TRUE(Find<QPushButton>("cmdOK")->isDefault());
+}
+
+// An engraved rule: a pixel of grey above a pixel of white, on the dialog's face. At twice the
+// density, the smiley drawn twice as large, not the small one scaled up.
+TEST_F(AboutDialog, IsDrawnForTheScreensDensityWithAnEngravedRule) {
+    frmAbout* about = Open();
+    const QImage face = about->grab().toImage();
+    for (const auto& [y, colour] : {std::pair{118.5, 0xEFEFEFU}, std::pair{119.5, 0x808080U},
+                                    std::pair{120.5, 0xFFFFFFU}, std::pair{121.5, 0xEFEFEFU}}) {
+        EXPECT_EQ(RgbAt(face, {191, y}), colour) << "row " << y;
+    }
+    const QImage shown = about->findChild<QWidget*>("picIcon")->grab().toImage();
+    const QImage drawn =
+        QImage(shown.devicePixelRatio() > 1 ? ":/assets/smiley@2x.png" : ":/assets/smiley.png")
+            .convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(shown.size(), drawn.size());
+    int unlike = 0;  // where the smiley is opaque; its corners show the dialog's face
+    for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < drawn.width(); ++x) {
+            unlike += qAlpha(drawn.pixel(x, y)) == 0xFF && shown.pixel(x, y) != drawn.pixel(x, y);
+        }
+    }
+    EXPECT_EQ(unlike, 0);
+}
+
+// The desktop turns dark (light text on dark grey) while the game runs: the About dialog keeps
+// its black texts on its light face, and the other windows' buttons and status bars, which
+// follow the desktop, read as well.
+TEST_F(AboutDialog, EveryTextStaysReadableOnADarkDesktop) {
+    const QPalette light = QApplication::palette();
+    QPalette dark(QColor(0x45, 0x45, 0x45), QColor(0x35, 0x35, 0x35));
+    for (const auto text : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        dark.setColor(text, QColor(0xEE, 0xEE, 0xEE));
+    }
+    QApplication::setPalette(dark);
+    QWidget* about = Open();
+    QWidget* game = shell.GameWindow();
+    for (const auto& [window, name] :
+         std::vector<std::pair<QWidget*, const char*>>{{about, "lblTitle"},
+                                                       {about, "Label1"},
+                                                       {about, "lblDescription"},
+                                                       {about, "lblDisclaimer"},
+                                                       {about, "cmdOK"},
+                                                       {about, "cmdSysInfo"},
+                                                       {game, "Command1"},
+                                                       {game, "Time"},
+                                                       {game, "KSL"},
+                                                       {shell.WelcomeWindow(), "Date"}}) {
+        auto* control = window->findChild<QWidget*>(name);
+        const QImage image = control->grab().toImage();
+        const int outline = qobject_cast<QPushButton*>(control) != nullptr ? 3 : 0;  // buttons'
+        EXPECT_GE(TextContrast(image, image.rect().adjusted(outline, outline, -outline, -outline)),
+                  4.5)
+            << name;
+    }
+    QApplication::setPalette(light);
 }
 
 TEST_F(AboutDialog, ExistsOnceAndComesBackToTheFrontWhenOpenedAgain) {

@@ -20,6 +20,7 @@ const std::vector<QRgb> DitheredCoins{Opaque(0x000000), Opaque(0xFF9900), Opaque
                                       Opaque(0xCC9900), Opaque(0xCC6600), Opaque(0x996600),
                                       Opaque(0x999900)};
 const std::vector<QRgb> FlatCoins{Opaque(0xFF9F00), Opaque(0xBF7F00), Opaque(0x000000)};
+const std::vector<QRgb> Smiley{0x00000000U, Opaque(0x000000), Opaque(0xFFFF00), Opaque(0xFF0000)};
 
 class Assets : public ::testing::TestWithParam<AssetCase> {};
 
@@ -51,10 +52,16 @@ INSTANTIATE_TEST_SUITE_P(
                       AssetCase{":/assets/image1.png", {202, 239}, FlatCoins},
                       AssetCase{":/assets/image2.png", {191, 99}, FlatCoins},
                       AssetCase{":/assets/image6.png", {400, 400}, {Opaque(0x000000)}},
-                      AssetCase{
-                          ":/assets/smiley.png",
-                          {32, 32},
-                          {0x00000000U, Opaque(0x000000), Opaque(0xFFFF00), Opaque(0xFF0000)}}));
+                      AssetCase{":/assets/smiley.png", {32, 32}, Smiley},
+                      // The twins for screens of twice the density: twice the size, the same
+                      // colours.
+                      AssetCase{":/assets/image5@2x.png", {782, 652}, DitheredCoins},
+                      AssetCase{":/assets/image4@2x.png", {664, 544}, DitheredCoins},
+                      AssetCase{":/assets/image3@2x.png", {528, 540}, DitheredCoins},
+                      AssetCase{":/assets/image1@2x.png", {404, 478}, FlatCoins},
+                      AssetCase{":/assets/image2@2x.png", {382, 198}, FlatCoins},
+                      AssetCase{":/assets/image6@2x.png", {800, 800}, {Opaque(0x000000)}},
+                      AssetCase{":/assets/smiley@2x.png", {64, 64}, Smiley}));
 
 TEST(Assets, TheSmileysCornersAreTransparentAndItsFaceYellow) {
     const QImage smiley = QImage(":/assets/smiley.png").convertToFormat(QImage::Format_ARGB32);

@@ -3,8 +3,10 @@
 #include <QImage>
 #include <QMenu>
 #include <QStatusBar>
+#include <algorithm>
 
 #include "game_window/game_window_fixture.h"
+#include "support/pixels.h"
 #include "window_kit/line_widget.h"
 
 namespace ksl::testing {
@@ -101,6 +103,13 @@ TEST_F(GameWindowLayout, TheWindowIsFixedWithABlackFaceAndNoMinimiseOrMaximise) 
     EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(window->windowFlags() & Qt::WindowCloseButtonHint);
     EXPECT_FALSE(window->windowIcon().isNull());
+    // The icon in every size the desktop may ask for.
+    QList<int> iconSizes;
+    for (const QSize size : window->windowIcon().availableSizes()) {
+        iconSizes.append(size.width());
+    }
+    std::ranges::sort(iconSizes);
+    EXPECT_EQ(iconSizes, (QList<int>{16, 22, 24, 32, 48, 64, 128, 256}));
     EXPECT_EQ(window->centralWidget()->palette().color(QPalette::Window), QColor(Qt::black));
 }
 
@@ -164,7 +173,7 @@ TEST_F(GameWindowLayout, RenderedFaceShowsTheGridTheFrameAndOnlyBlackWhereThePri
     Open();
     const QImage face = window->centralWidget()->grab().toImage();
     const auto at = [&](int xTwips, int yTwips) {
-        return face.pixelColor(xTwips / 15, yTwips / 15).rgb() & 0xFFFFFF;
+        return RgbAt(face, QPointF(xTwips / 15.0, yTwips / 15.0));
     };
     EXPECT_EQ(at(720, 1500), 0x0000FFU);   // left edge of the reel grid
     EXPECT_EQ(at(2280, 1500), 0x0000FFU);  // divider between the left and middle reels
@@ -173,6 +182,29 @@ TEST_F(GameWindowLayout, RenderedFaceShowsTheGridTheFrameAndOnlyBlackWhereThePri
     EXPECT_EQ(at(3000, 4500), 0xFF8000U);  // Line2 in front of the black panel
     EXPECT_EQ(at(5100, 4800), 0x000000U);  // the coins behind the black panel stay hidden
     EXPECT_EQ(at(6600, 4800), 0x000000U);
+}
+
+// Outside in, a band of dark grey then one of near-black at the top, white then light grey at
+// the bottom (the sides take the same shades); each as wide as one of the layout's pixels.
+TEST_F(GameWindowLayout, TheReelsSunkenEdgeHasTheClassicShadesAtTheScreensDensity) {
+    Open();
+    auto* reel = Find<QLabel>("Label2");
+    reel->show();
+    const QImage edge = reel->grab().toImage();
+    const int band = qRound(edge.devicePixelRatio());
+    const int x = edge.width() / 2;
+    for (int step = 0; step <= 2 * band; ++step) {
+        const bool outer = step < band;
+        const bool inner = !outer && step < 2 * band;
+        EXPECT_EQ(edge.pixel(x, step) & 0xFFFFFFU, outer   ? 0x808080U
+                                                   : inner ? 0x404040U
+                                                           : 0U)
+            << "top, device pixel " << step;
+        EXPECT_EQ(edge.pixel(x, edge.height() - 1 - step) & 0xFFFFFFU, outer   ? 0xFFFFFFU
+                                                                       : inner ? 0xC0C0C0U
+                                                                               : 0U)
+            << "bottom, device pixel " << step;
+    }
 }
 
 TEST_F(GameWindowLayout, MenusCarryTheirItemsAccessLettersAndShortcuts) {
@@ -212,9 +244,36 @@ TEST_F(GameWindowLayout, StatusBarShowsTimeDateAndTitleInBoldBaskerville) {
     }
     EXPECT_EQ(bar->findChild<QLabel*>("Time")->width(), 96);
     EXPECT_EQ(bar->findChild<QLabel*>("Date")->width(), 96);
+    // An inch each for time and date, the rest for the title, and a gap of two between them.
+    struct Panel {
+        const char* key;
+        QRect box;
+    };
+    for (const Panel& p : {Panel{"Time", {0, 0, 96, 17}}, Panel{"Date", {98, 0, 96, 17}},
+                           Panel{"KSL", {196, 0, 252, 17}}}) {
+        const auto* panel = bar->findChild<QLabel*>(p.key);
+        EXPECT_EQ(QRect(panel->mapTo(bar, QPoint()), panel->size()), p.box) << p.key;
+    }
     EXPECT_EQ(bar->findChild<QLabel*>("KSL")->text(), "Kronesluk");
     EXPECT_FALSE(bar->findChild<QLabel*>("Time")->text().isEmpty());
     EXPECT_TRUE(QFontInfo(Find<QLabel>("Title1")->font()).family().startsWith("Liberation Sans"));
+}
+
+// Text cut by its panel leaves ink on the panel's edge rows; whole text keeps clear of them.
+TEST_F(GameWindowLayout, StatusBarTextsAreNotCut) {
+    Open();
+    QStatusBar* bar = window->statusBar();
+    const QImage image = bar->grab().toImage();
+    for (const char* key : {"Time", "Date", "KSL"}) {
+        const auto* panel = bar->findChild<QLabel*>(key);
+        const QRect box = DeviceRect(image, QRect(panel->mapTo(bar, QPoint()), panel->size()));
+        const QRgb face = FaceColour(image, box);
+        for (const int y : {box.top(), box.bottom()}) {
+            for (int x = box.left(); x <= box.right(); ++x) {
+                ASSERT_EQ(image.pixel(x, y) & 0xFFFFFFU, face) << key << " at " << x << ", " << y;
+            }
+        }
+    }
 }
 
 TEST_F(GameWindowLayout, PicturesFillTheirBoxesAndTellAScreenReaderWhatWasWon) {

@@ -6,6 +6,8 @@
 #include <QRegularExpression>
 #include <QTime>
 
+#include "window_kit/clock_forms.h"
+
 namespace ksl {
 namespace {
 
@@ -24,15 +26,15 @@ TEST(ClockStatusBar, WakesExactlyWhenTheMinuteTurns) {
 TEST(ClockStatusBar, ShowsTheShortTimeWithoutSeconds) {
     for (const QLocale& locale : {QLocale::c(), QLocale(QLocale::NorwegianBokmal),
                                   QLocale(QLocale::English, QLocale::UnitedStates)}) {
-        const QString format = ClockStatusBar::TimeFormat(locale);
+        const QString format = ShortTimeFormat(locale);
         EXPECT_FALSE(format.contains('s')) << format.toStdString();
         EXPECT_TRUE(format.contains('m')) << format.toStdString();
     }
-    EXPECT_EQ(ClockStatusBar::TimeFormat(QLocale::c()), "HH:mm");
+    EXPECT_EQ(ShortTimeFormat(QLocale::c()), "HH:mm");
     // Every locale Qt knows: no seconds are left outside its quoted words, the minutes stay.
     for (const QLocale& locale : QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript,
                                                           QLocale::AnyTerritory)) {
-        const QString format = ClockStatusBar::TimeFormat(locale);
+        const QString format = ShortTimeFormat(locale);
         QString unquoted = format;
         unquoted.remove(QRegularExpression(QStringLiteral("'[^']*'")));
         EXPECT_FALSE(unquoted.contains('s'))

@@ -72,18 +72,21 @@ QColor RimColour(const Coin& coin, const CoinStyle& style, double u, double dept
 }
 
 void PaintCoin(Raster& raster, const Coin& coin, const CoinStyle& style) {
-    const int left = static_cast<int>(std::floor(coin.x - coin.radiusX)) - 1;
-    const int right = static_cast<int>(std::ceil(coin.x + coin.radiusX)) + 1;
-    const int top = static_cast<int>(std::floor(coin.y - coin.radiusY)) - 1;
-    const int bottom = static_cast<int>(std::ceil(coin.y + coin.thickness + coin.radiusY)) + 1;
+    const auto device = [&](double picturePixel) {
+        return static_cast<int>(std::floor(picturePixel * raster.scale()));
+    };
+    const int left = device(coin.x - coin.radiusX) - 1;
+    const int right = device(coin.x + coin.radiusX) + raster.scale();
+    const int top = device(coin.y - coin.radiusY) - 1;
+    const int bottom = device(coin.y + coin.thickness + coin.radiusY) + raster.scale();
     for (int y = top; y <= bottom; ++y) {
         for (int x = left; x <= right; ++x) {
-            const double u = (x + 0.5 - coin.x) / coin.radiusX;
+            const double u = (raster.Centre(x) - coin.x) / coin.radiusX;
             if (std::abs(u) > 1.0) {
                 continue;
             }
             const double halfHeight = coin.radiusY * std::sqrt(1.0 - u * u);
-            const double py = y + 0.5;
+            const double py = raster.Centre(y);
             const double faceTop = coin.y - halfHeight;
             const double faceBottom = coin.y + halfHeight;
             const double rimBottom = faceBottom + coin.thickness;

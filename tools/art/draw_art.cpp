@@ -2,7 +2,9 @@
 //
 //   draw_art ASSETS_FOLDER
 //
-// Every picture holds only the colours of its palette, so it looks the same on any screen.
+// Every picture holds only the colours of its palette, so it looks the same on any screen. Each
+// is drawn twice: for ordinary screens, and as its "@2x" twin for screens of twice the density,
+// which Qt's naming convention pairs with it.
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -51,8 +53,8 @@ std::vector<Coin> Join(std::initializer_list<std::vector<Coin>> stacks) {
 }
 
 // Five stacks crowded together: two behind, three in front.
-QImage FiveStacks() {
-    Raster raster(391, 326, Black);
+QImage FiveStacks(int scale) {
+    Raster raster(391, 326, Black, scale);
     PaintCoins(raster,
                Join({Stack(120, 250, 12, 58, 20, 12, 11), Stack(270, 246, 14, 58, 20, 12, 12),
                      Stack(66, 322, 9, 58, 20, 12, 13), Stack(196, 318, 11, 58, 20, 12, 14),
@@ -62,8 +64,8 @@ QImage FiveStacks() {
 }
 
 // Three stacks: two behind and one in front.
-QImage ThreeStacks() {
-    Raster raster(332, 272, Black);
+QImage ThreeStacks(int scale) {
+    Raster raster(332, 272, Black, scale);
     PaintCoins(raster,
                Join({Stack(90, 228, 12, 72, 25, 13, 21), Stack(242, 224, 13, 72, 25, 13, 22),
                      Stack(166, 268, 9, 72, 25, 13, 23)}),
@@ -72,8 +74,8 @@ QImage ThreeStacks() {
 }
 
 // Two tall stacks side by side.
-QImage TwoStacks() {
-    Raster raster(264, 270, Black);
+QImage TwoStacks(int scale) {
+    Raster raster(264, 270, Black, scale);
     PaintCoins(raster,
                Join({Stack(68, 266, 15, 62, 21, 14, 31), Stack(196, 266, 14, 62, 21, 14, 32)}),
                Dithered);
@@ -81,23 +83,21 @@ QImage TwoStacks() {
 }
 
 // One tall, slightly uneven stack of ten coins.
-QImage OneStack() {
-    Raster raster(202, 239, Black);
+QImage OneStack(int scale) {
+    Raster raster(202, 239, Black, scale);
     PaintCoins(raster, Stack(101, 236, 10, 90, 30, 16, 41), Flat);
     return raster.image();
 }
 
 // Two coins lying flat, the second half over the first.
-QImage TwoCoins() {
-    Raster raster(191, 99, Black);
+QImage TwoCoins(int scale) {
+    Raster raster(191, 99, Black, scale);
     PaintCoins(raster, {{62, 52, 58, 34, 10, true, 0}, {128, 42, 58, 34, 10, true, 1}}, Flat);
     return raster.image();
 }
 
-QImage BlackPanel() {
-    QImage image(400, 400, QImage::Format_ARGB32);
-    image.fill(Black);
-    return image;
+QImage BlackPanel(int scale) {
+    return Raster(400, 400, Black, scale).image();
 }
 
 bool Save(const QImage& image, const std::string& folder, const std::string& name) {
@@ -128,8 +128,8 @@ constexpr std::array<int, 6> WindowsIconSizes{16, 24, 32, 48, 64, 256};
 
 bool SaveIcons(const std::string& folder) {
     for (const int size : DesktopIconSizes) {
-        const std::string name = "icons/hicolor/" + std::to_string(size) + "x" +
-                                 std::to_string(size) + "/kronesluk.png";
+        const std::string name =
+            "icons/hicolor/" + std::to_string(size) + "x" + std::to_string(size) + "/kronesluk.png";
         if (!Save(DesktopSmiley(size), folder, name)) {
             return false;
         }
@@ -157,10 +157,16 @@ int main(int argc, char** argv) {
     }
     QGuiApplication app(argc, argv);
     const std::string folder = argv[1];
-    const bool ok =
-        Save(OneStack(), folder, "image1.png") && Save(TwoCoins(), folder, "image2.png") &&
-        Save(TwoStacks(), folder, "image3.png") && Save(ThreeStacks(), folder, "image4.png") &&
-        Save(FiveStacks(), folder, "image5.png") && Save(BlackPanel(), folder, "image6.png") &&
-        Save(ksl::art::Smiley(32), folder, "smiley.png") && SaveIcons(folder);
+    bool ok = SaveIcons(folder);
+    for (const int scale : {1, 2}) {
+        const std::string suffix = scale == 1 ? ".png" : "@2x.png";
+        ok = ok && Save(OneStack(scale), folder, "image1" + suffix) &&
+             Save(TwoCoins(scale), folder, "image2" + suffix) &&
+             Save(TwoStacks(scale), folder, "image3" + suffix) &&
+             Save(ThreeStacks(scale), folder, "image4" + suffix) &&
+             Save(FiveStacks(scale), folder, "image5" + suffix) &&
+             Save(BlackPanel(scale), folder, "image6" + suffix) &&
+             Save(ksl::art::Smiley(32 * scale), folder, "smiley" + suffix);
+    }
     return ok ? 0 : 1;
 }

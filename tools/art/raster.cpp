@@ -6,8 +6,8 @@
 
 namespace ksl::art {
 
-Raster::Raster(int width, int height, QColor background)
-    : image_(width, height, QImage::Format_ARGB32) {
+Raster::Raster(int width, int height, QColor background, int scale)
+    : image_(width * scale, height * scale, QImage::Format_ARGB32), scale_(scale) {
     image_.fill(background);
 }
 
