@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <algorithm>
 
+#include "window_kit/announcer.h"
 #include "window_kit/picture_widget.h"
 #include "window_kit/reading.h"
 
@@ -125,6 +126,9 @@ QAccessibleInterface* MakeInterface(const QString& /*className*/, QObject* objec
     }
     if (dynamic_cast<PictureWidget*>(widget) != nullptr) {
         return new AccessiblePicture(widget);
+    }
+    if (dynamic_cast<Announcer*>(widget) != nullptr) {
+        return new QAccessibleWidget(widget, QAccessible::Notification);
     }
     if (IsReadInReadingOrder(*widget)) {
         return new AccessibleInReadingOrder(widget, ContainerRole(*widget));
