@@ -15,6 +15,7 @@
 #include "rules/slot_machine.h"
 #include "shell/shell.h"
 #include "system_info/file_probe.h"
+#include "window_kit/accessible_interfaces.h"
 #include "window_kit/fonts.h"
 
 namespace {
@@ -36,6 +37,7 @@ int main(int argc, char* argv[]) {
     // The shell decides when the program ends; hiding a window on the way is not an ending.
     QApplication::setQuitOnLastWindowClosed(false);
     ksl::RegisterFontSubstitutes();
+    ksl::InstallAccessibleInterfaces();
 
     ksl::ClockSeededReels reels;
     ksl::SlotMachine machine(reels);  // the one balance, outside every window

@@ -14,7 +14,10 @@ constexpr bool Stopped = false;
 }  // namespace
 
 Form2::Form2(SlotMachine& machine, const Platform& platform)
-    : ClassicWindow(game_window::Window), machine_(machine), platform_(platform) {
+    : ClassicWindow(game_window::Window),
+      machine_(machine),
+      platform_(platform),
+      announcer_(*this) {
     Label1 = Find<QLabel>("Label1");
     Label2 = Find<QLabel>("Label2");
     Label3 = Find<QLabel>("Label3");
@@ -104,6 +107,7 @@ void Form2::PlaySpin(Stake stake) {
     }
     Command1->setEnabled(false);
     Command2->setEnabled(false);
+    announcer_.SpinStarted();
 
     // Play, and leave the answer in the hidden labels for the timers to reveal.
     const SpinResult result = machine_.Spin(stake);
@@ -176,15 +180,18 @@ void Form2::Timer4_Timer() {
 
 void Form2::Penger_Timer() {
     Label17->show();
+    announcer_.PartShown();
 }
 void Form2::NoWin_Timer() {
     Label13->show();
+    announcer_.PartShown();
 }
 
 void Form2::ShowPrize(GameTimer& timer, QWidget* picture) {
     picture->show();
     platform_.beeper.Beep();
     timer.Stop();
+    announcer_.PartShown();
 }
 
 void Form2::Win1_Timer() {

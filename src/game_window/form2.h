@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "game_window/spin_announcer.h"
 #include "platform/platform.h"
 #include "rules/slot_machine.h"
 #include "window_kit/classic_window.h"
@@ -60,6 +61,7 @@ class Form2 : public ClassicWindow {
 
     SlotMachine& machine_;
     Platform platform_;
+    SpinAnnouncer announcer_;  // speaks the result of a spin to a screen reader
 
     // The reels, in draw order: Label1 is the right reel, Label2 the left, Label3 the middle.
     QLabel* Label1;

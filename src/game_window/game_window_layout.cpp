@@ -34,9 +34,10 @@ LabelSpec Prizes(const char* name, const char* text, int top, int width) {
     return {name, text, twips(960, top, width, 255), 12, Green, ButtonText};
 }
 
-LabelSpec Reel(const char* name, int left) {
-    return {name,   "",    twips(left, 1080, 1335, 1095), 36, Yellow, ButtonText, Centre,
-            Sunken, Hidden};
+// A reel is read by its place on screen, "Venstre hjul", then by its digit once revealed.
+LabelSpec Reel(const char* name, int left, const char* place) {
+    return {name,   "",   twips(left, 1080, 1335, 1095), 36, Yellow, ButtonText, Centre, Sunken,
+            Hidden, place};
 }
 
 const std::array<ControlSpec, 37> ControlTable{{
@@ -87,9 +88,9 @@ const std::array<ControlSpec, 37> ControlTable{{
     LabelSpec{"Label5", "Du vinner ved:", twips(120, 2520, 1695, 375), 12, PaleGreen, ButtonText},
     LabelSpec{"Label4", "Du har ", twips(3240, 2520, 855, 255), 11.25, Orange, ButtonText, Right},
     // The reels, right, middle and left: hidden until a spin reveals them.
-    Reel("Label1", 3960),
-    Reel("Label3", 2400),
-    Reel("Label2", 840),
+    Reel("Label1", 3960, "Høyre hjul"),
+    Reel("Label3", 2400, "Midtre hjul"),
+    Reel("Label2", 840, "Venstre hjul"),
     LabelSpec{"Title1", "Kronesluk", twips(480, 120, 5775, 615), 26.25, Yellow, ButtonText},
 }};
 

@@ -7,6 +7,7 @@
 #include "window_kit/fonts.h"
 #include "window_kit/line_widget.h"
 #include "window_kit/picture_widget.h"
+#include "window_kit/reading.h"
 #include "window_kit/sunken_label.h"
 
 namespace ksl {
@@ -32,6 +33,9 @@ QWidget* Build(const LabelSpec& design, QWidget* parent) {
     label->setPalette(palette);
     label->setGeometry(design.box);
     label->setVisible(design.visible);
+    if (design.accessibleName != nullptr) {
+        label->setAccessibleName(QString::fromUtf8(design.accessibleName));
+    }
     return label;
 }
 
@@ -65,6 +69,8 @@ QWidget* BuildControl(const ControlSpec& design, QWidget* parent) {
 }
 
 void BuildControlsFrontToBack(std::span<const ControlSpec> table, QWidget* parent) {
+    // Before the first control: a screen reader may ask about a control the moment it exists.
+    ReadInReadingOrder(*parent);
     for (const ControlSpec& design : std::views::reverse(table)) {
         BuildControl(design, parent);
     }

@@ -21,6 +21,8 @@ struct LabelSpec {
     Qt::Alignment alignment = Qt::AlignLeft;
     bool sunkenBorder = false;
     bool visible = true;
+    // What the label stands for, read before its text ("Venstre hjul"); none for most labels.
+    const char* accessibleName = nullptr;
 };
 
 // A straight line between two points, centred on them, `width` pixels wide.

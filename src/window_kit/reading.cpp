@@ -1,0 +1,129 @@
+#include "window_kit/reading.h"
+
+#include <QLabel>
+#include <QVariant>
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+#include "window_kit/classic_window.h"
+#include "window_kit/line_widget.h"
+#include "window_kit/picture_widget.h"
+#include "window_kit/reading_order.h"
+
+namespace ksl {
+namespace {
+
+constexpr const char* ReadingOrderProperty = "kslReadInReadingOrder";
+
+QList<QWidget*> ChildControls(const QWidget& container) {
+    return container.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+}
+
+// The label that carries on where `label` ends, on the same line, if there is one.
+QLabel* NextOnLine(const QLabel& label) {
+    if (label.parentWidget() == nullptr) {
+        return nullptr;
+    }
+    const QRect box = label.geometry();
+    for (QLabel* other : label.parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        const QRect next = other->geometry();
+        if (other != &label && next.top() == box.top() && next.height() == box.height() &&
+            std::abs(next.left() - (box.left() + box.width())) <= EdgeToEdgeSlack) {
+            return other;
+        }
+    }
+    return nullptr;
+}
+
+bool ContinuesALine(const QLabel& label) {
+    return &LineStart(label) != &label;
+}
+
+bool IsRead(const QWidget& control) {
+    if (control.isWindow() || dynamic_cast<const LineWidget*>(&control) != nullptr) {
+        return false;
+    }
+    const auto* label = qobject_cast<const QLabel*>(&control);
+    return label == nullptr || !ContinuesALine(*label);
+}
+
+}  // namespace
+
+void ReadInReadingOrder(QWidget& container) {
+    container.setProperty(ReadingOrderProperty, true);
+}
+
+bool IsReadInReadingOrder(const QWidget& widget) {
+    return widget.property(ReadingOrderProperty).toBool() ||
+           dynamic_cast<const ClassicWindow*>(&widget) != nullptr;
+}
+
+QList<QWidget*> ReadChildren(const QWidget& container) {
+    QList<QWidget*> read;
+    std::vector<QRect> boxes;
+    for (QWidget* control : ChildControls(container)) {
+        if (IsRead(*control)) {
+            read.append(control);
+            boxes.push_back(control->geometry());
+        }
+    }
+    QList<QWidget*> ordered;
+    for (const std::size_t i : ReadingOrder(boxes)) {
+        ordered.append(read[static_cast<qsizetype>(i)]);
+    }
+    return ordered;
+}
+
+const QLabel& LineStart(const QLabel& label) {
+    if (label.parentWidget() == nullptr) {
+        return label;
+    }
+    for (const QLabel* other :
+         label.parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        if (NextOnLine(*other) == &label) {
+            return LineStart(*other);
+        }
+    }
+    return label;
+}
+
+QList<QLabel*> LabelsReadWith(QLabel& label) {
+    QList<QLabel*> line{&label};
+    while (QLabel* next = NextOnLine(*line.last())) {
+        line.append(next);
+    }
+    return line;
+}
+
+QString SpokenText(const QLabel& label) {
+    QStringList shown;
+    for (const QLabel* part = &label; part != nullptr; part = NextOnLine(*part)) {
+        if (!part->isHidden() && !part->text().simplified().isEmpty()) {
+            shown.append(part->text().simplified());
+        }
+    }
+    QStringList words;
+    if (!label.accessibleName().isEmpty()) {
+        words.append(label.accessibleName());
+    }
+    if (!shown.isEmpty()) {
+        words.append(shown.join(u' '));
+    }
+    return words.join(QStringLiteral(": "));
+}
+
+bool IsCoveredByPicture(const QWidget& picture) {
+    if (picture.parentWidget() == nullptr) {
+        return false;
+    }
+    // Children stack in the order of the parent's list, the last in front.
+    const QList<QWidget*> stacking = ChildControls(*picture.parentWidget());
+    const auto self = std::ranges::find(stacking, &picture);
+    return std::any_of(std::next(self), stacking.end(), [&](const QWidget* front) {
+        return dynamic_cast<const PictureWidget*>(front) != nullptr && !front->isHidden() &&
+               front->geometry().contains(picture.geometry());
+    });
+}
+
+}  // namespace ksl
