@@ -121,7 +121,7 @@ class SoundServer {
 class Recorder {
   public:
     explicit Recorder(const std::string& server) {
-        const pa_sample_spec spec{PA_SAMPLE_S16LE, SampleRate, 1};
+        const pa_sample_spec format{PA_SAMPLE_S16LE, SampleRate, 1};
         pa_buffer_attr attr{};
         attr.maxlength = static_cast<std::uint32_t>(-1);
         attr.fragsize = PieceSamples * sizeof(std::int16_t);
@@ -130,7 +130,7 @@ class Recorder {
             int error = 0;
             stream_ =
                 pa_simple_new(server.c_str(), "sound_latency_bench", PA_STREAM_RECORD,
-                              "recorded.monitor", "the silent sink", &spec, nullptr, &attr, &error);
+                              "recorded.monitor", "the silent sink", &format, nullptr, &attr, &error);
             if (stream_ == nullptr) {
                 std::this_thread::sleep_for(std::chrono::milliseconds(100));
             }

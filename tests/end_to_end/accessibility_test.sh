@@ -53,21 +53,6 @@ start_accessibility_bus() {
         fail "the accessibility registry did not start"
 }
 
-gone() {
-    [ ! -e "/proc/$1" ]
-}
-# A child of ours that has ended stays, a zombie, until it is waited for.
-ended() {
-    gone "$1" || grep -q '^[0-9]* (.*) Z' "/proc/$1/stat" 2>/dev/null
-}
-
-# stop PID: ask a child of ours to end, make sure it does, and reap it.
-stop() {
-    kill "$1" 2>/dev/null || return 0
-    wait_for 5 ended "$1" || kill -KILL "$1" 2>/dev/null || true
-    wait "$1" 2>/dev/null || true
-}
-
 # In the order that lets each go cleanly: the program, then what it talks to, the X server last.
 stop_everything() {
     [ -n "$app_pid" ] && stop "$app_pid"

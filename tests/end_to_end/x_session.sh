@@ -12,10 +12,26 @@ app_pid=""
 export PULSE_SERVER="unix:$workdir/no-sound-server"
 export CANBERRA_DRIVER=pulse
 
+gone() {
+    [ ! -e "/proc/$1" ]
+}
+# A child of ours that has ended stays, a zombie, until it is waited for.
+ended() {
+    gone "$1" || grep -q '^[0-9]* (.*) Z' "/proc/$1/stat" 2>/dev/null
+}
+
+# stop PID: ask a child of ours to end, make sure it does, and reap it, so that none lingers.
+stop() {
+    [ -n "$1" ] || return 0
+    kill "$1" 2>/dev/null || return 0
+    wait_for 5 ended "$1" || kill -KILL "$1" 2>/dev/null || true
+    wait "$1" 2>/dev/null || true
+}
+
 cleanup() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    stop "$app_pid"
+    stop "$wm_pid"
+    stop "$xvfb_pid"
     rm -rf "$workdir"
 }
 trap cleanup EXIT
