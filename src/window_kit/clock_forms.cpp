@@ -177,20 +177,46 @@ ClockForm FittingTimeForm(const QLocale& locale, const QFontMetrics& metrics, in
         widest);
 }
 
+namespace {
+
+// The widest date of `year` in a form. The day and the month stand in fields of their own, so
+// the widest is the widest day of the month in each month: a year's dates are measured in a
+// few dozen, not in 365. A form that names the weekday is measured on every day.
+int WidestDate(const ClockForm& form, const QFontMetrics& metrics, int year) {
+    const auto width = [&](QDate day) {
+        return metrics.horizontalAdvance(form.locale.toString(day, form.format));
+    };
+    int widest = 0;
+    if (form.format.contains(QStringLiteral("ddd"))) {
+        for (QDate day(year, 1, 1); day.year() == year; day = day.addDays(1)) {
+            widest = std::max(widest, width(day));
+        }
+        return widest;
+    }
+    // The days of January, widest first, are the days of every month in the same order.
+    std::vector<std::pair<int, int>> days;  // width, day of the month
+    for (int day = 1; day <= 31; ++day) {
+        days.emplace_back(width(QDate(year, 1, day)), day);
+    }
+    std::ranges::sort(days, std::greater<>());
+    for (int month = 1; month <= 12; ++month) {
+        const int length = QDate(year, month, 1).daysInMonth();
+        const auto day =
+            std::ranges::find_if(days, [&](auto entry) { return entry.second <= length; });
+        widest = std::max(widest, width(QDate(year, month, day->second)));
+    }
+    return widest;
+}
+
+}  // namespace
+
 ClockForm FittingDateForm(const QLocale& locale, const QFontMetrics& metrics, int width, int year) {
     const QString numeric = NumericDateFormat(locale.dateFormat(QLocale::ShortFormat));
-    const Widest widest = [&metrics, year](const ClockForm& form) {
-        int widestText = 0;
-        for (QDate day(year, 1, 1); day.year() == year; day = day.addDays(1)) {
-            widestText = std::max(
-                widestText, metrics.horizontalAdvance(form.locale.toString(day, form.format)));
-        }
-        return widestText;
-    };
     return FirstThatFits({{locale, locale.dateFormat(QLocale::ShortFormat)},
                           {locale, numeric},
                           {QLocale::c(), numeric}},
-                         width, widest);
+                         width,
+                         [&](const ClockForm& form) { return WidestDate(form, metrics, year); });
 }
 
 }  // namespace ksl

@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <map>
 
 #include "window_kit/fonts.h"
 
@@ -17,6 +18,24 @@ QLabel* AddPanel(QHBoxLayout& row, const QString& key, int stretch) {
     panel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     row.addWidget(panel, stretch);
     return panel;
+}
+
+// Both windows' status bars ask for the same forms, in the same font: measure them once. The
+// key holds everything the answer depends on.
+template <typename Measure>
+ClockForm Remembered(const QString& key, Measure measure) {
+    static std::map<QString, ClockForm> known;
+    const auto found = known.find(key);
+    if (found != known.end()) {
+        return found->second;
+    }
+    return known.emplace(key, measure()).first->second;
+}
+
+QString FormKey(const char* what, const QLabel& panel, int year = 0) {
+    return QStringLiteral("%1 %2 %3 %4")
+        .arg(QString::fromLatin1(what), QLocale().name(), panel.font().key())
+        .arg(year);
 }
 
 }  // namespace
@@ -42,7 +61,9 @@ ClockStatusBar::ClockStatusBar(const StatusBarSpec& design, QWidget* parent)
     title->setText(QStringLiteral("Kronesluk"));
     title->setMinimumWidth(design.titlePanelMinimumWidth);
 
-    timeForm_ = FittingTimeForm(QLocale(), time_->fontMetrics(), ClockPanelWidth);
+    timeForm_ = Remembered(FormKey("time", *time_), [this] {
+        return FittingTimeForm(QLocale(), time_->fontMetrics(), ClockPanelWidth);
+    });
     nextMinute_.setSingleShot(true);
     nextMinute_.setTimerType(Qt::PreciseTimer);
     connect(&nextMinute_, &QTimer::timeout, this, [this] { ShowTimeAndWaitForNextMinute(); });
@@ -63,8 +84,9 @@ void ClockStatusBar::ShowTime(const QDateTime& now) {
     // The date's form is chosen for a whole year at a time, so it holds from one day to the next.
     if (now.date().year() != dateFormYear_) {
         dateFormYear_ = now.date().year();
-        dateForm_ =
-            FittingDateForm(QLocale(), date_->fontMetrics(), ClockPanelWidth, dateFormYear_);
+        dateForm_ = Remembered(FormKey("date", *date_, dateFormYear_), [this] {
+            return FittingDateForm(QLocale(), date_->fontMetrics(), ClockPanelWidth, dateFormYear_);
+        });
     }
     time_->setText(timeForm_.locale.toString(now.time(), timeForm_.format));
     date_->setText(dateForm_.locale.toString(now.date(), dateForm_.format));

@@ -33,19 +33,29 @@ void PaintRing(QPainter& painter, QSize box, int inset, QColor upperLeft, QColor
 SunkenLabel::SunkenLabel(QWidget* parent) : QLabel(parent) {
     // The text keeps clear of the edge as it would inside a frame of that width.
     setContentsMargins(EdgePixels, EdgePixels, EdgePixels, EdgePixels);
-    KeepFramedIndent();
 }
 
 void SunkenLabel::changeEvent(QEvent* event) {
     QLabel::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
+        indentStale_ = true;
+        if (isVisible()) {
+            KeepFramedIndent();
+        }
+    }
+}
+
+void SunkenLabel::showEvent(QShowEvent* event) {
+    if (indentStale_) {
         KeepFramedIndent();
     }
+    QLabel::showEvent(event);
 }
 
 void SunkenLabel::KeepFramedIndent() {
     // As in any framed label, the text stands half an "x" in from the edge its alignment names.
     setIndent(fontMetrics().horizontalAdvance(u'x') / 2);
+    indentStale_ = false;
 }
 
 int SunkenLabel::EdgeDevicePixels(qreal devicePixelRatio) {

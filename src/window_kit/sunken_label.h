@@ -18,10 +18,15 @@ class SunkenLabel : public QLabel {
 
   protected:
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
   private:
     void KeepFramedIndent();
+
+    // The indent is measured in the label's font when it is first shown, not when it is made:
+    // the reels stay hidden for a while, and measuring would load their large font at start-up.
+    bool indentStale_ = true;
 };
 
 }  // namespace ksl
