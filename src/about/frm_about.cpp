@@ -30,7 +30,7 @@ frmAbout::frmAbout(const SystemInfoServices& services, PlayerMessages& messages)
     QFont dialogFont = font();
     dialogFont.setPixelSize(PixelsForPoints(about_dialog::FontPoints));
     setFont(dialogFont);
-    BuildControlsFrontToBack(about_dialog::Controls(), ClientArea());
+    BuildControlsFrontToBack(about_dialog::Controls(), MakeClientArea());
 
     cmdOK = findChild<QPushButton*>(QStringLiteral("cmdOK"));
     cmdSysInfo = findChild<QPushButton*>(QStringLiteral("cmdSysInfo"));
@@ -42,8 +42,9 @@ frmAbout::frmAbout(const SystemInfoServices& services, PlayerMessages& messages)
     connect(cmdSysInfo, &QPushButton::clicked, this, [this] { cmdSysInfo_Click(); });
 }
 
-// The dialog itself, or the area under the title bar that it draws itself where it must.
-QWidget* frmAbout::ClientArea() {
+// Sizes the dialog and gives the area its controls go on: the dialog itself, or, where the
+// dialog draws its own title bar, the area under it.
+QWidget* frmAbout::MakeClientArea() {
     if (!TitleBar::Wanted()) {
         setFixedSize(about_dialog::ClientSize);
         return this;

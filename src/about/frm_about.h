@@ -24,7 +24,7 @@ class frmAbout : public QDialog {
     void reject() override;
 
   private:
-    QWidget* ClientArea();
+    QWidget* MakeClientArea();
     void cmdOK_Click();
     void cmdSysInfo_Click();
 

@@ -20,24 +20,34 @@ QList<QWidget*> ChildControls(const QWidget& container) {
     return container.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
 }
 
-// The label that carries on where `label` ends, on the same line, if there is one.
-QLabel* NextOnLine(const QLabel& label) {
+// Whether a label whose box is `left` is carried on by one whose box is `right`: edge to edge,
+// on the same line.
+bool CarriesOn(const QRect& left, const QRect& right) {
+    return right.top() == left.top() && right.height() == left.height() &&
+           std::abs(right.left() - (left.left() + left.width())) <= EdgeToEdgeSlack;
+}
+
+// The label beside `label` on its line, after it or before it, if there is one.
+QLabel* Neighbour(const QLabel& label, bool after) {
     if (label.parentWidget() == nullptr) {
         return nullptr;
     }
     const QRect box = label.geometry();
     for (QLabel* other : label.parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
         const QRect next = other->geometry();
-        if (other != &label && next.top() == box.top() && next.height() == box.height() &&
-            std::abs(next.left() - (box.left() + box.width())) <= EdgeToEdgeSlack) {
+        if (other != &label && (after ? CarriesOn(box, next) : CarriesOn(next, box))) {
             return other;
         }
     }
     return nullptr;
 }
 
+QLabel* NextOnLine(const QLabel& label) {
+    return Neighbour(label, true);
+}
+
 bool ContinuesALine(const QLabel& label) {
-    return &LineStart(label) != &label;
+    return Neighbour(label, false) != nullptr;
 }
 
 bool IsRead(const QWidget& control) {
@@ -76,16 +86,11 @@ QList<QWidget*> ReadChildren(const QWidget& container) {
 }
 
 const QLabel& LineStart(const QLabel& label) {
-    if (label.parentWidget() == nullptr) {
-        return label;
+    const QLabel* start = &label;
+    while (const QLabel* before = Neighbour(*start, false)) {
+        start = before;
     }
-    for (const QLabel* other :
-         label.parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
-        if (NextOnLine(*other) == &label) {
-            return LineStart(*other);
-        }
-    }
-    return label;
+    return *start;
 }
 
 QList<QLabel*> LabelsReadWith(QLabel& label) {
