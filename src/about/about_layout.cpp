@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "window_kit/twips.h"
+#include "window_design/twips.h"
 
 namespace ksl::about_dialog {
 namespace {

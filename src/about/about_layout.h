@@ -3,7 +3,7 @@
 #include <QSize>
 #include <span>
 
-#include "window_kit/control_spec.h"
+#include "window_design/control_spec.h"
 
 namespace ksl::about_dialog {
 

@@ -3,11 +3,11 @@
 #include <QPushButton>
 
 #include "about/about_layout.h"
-#include "window_kit/control_factory.h"
-#include "window_kit/fixed_size.h"
-#include "window_kit/fonts.h"
-#include "window_kit/system_colours.h"
-#include "window_kit/title_bar.h"
+#include "window_design/control_factory.h"
+#include "window_design/fonts.h"
+#include "window_design/system_colours.h"
+#include "window_frame/fixed_size.h"
+#include "window_frame/title_bar.h"
 
 namespace ksl {
 
