@@ -38,8 +38,6 @@ const std::array<ControlSpec, 9> ControlTable{{
 
 }  // namespace
 
-std::span<const ControlSpec> Controls() {
-    return ControlTable;
-}
+const WindowSpec Window{"frmAbout", "About Kronesluk", {382, 190}, 8, ControlTable, {}, {}};
 
 }  // namespace ksl::about_dialog

@@ -13,20 +13,18 @@
 #include "window_design/fonts.h"
 #include "window_design/smiley_icon.h"
 #include "window_design/system_colours.h"
-#include "window_frame/fixed_size.h"
+#include "window_frame/fixed_window.h"
 #include "window_frame/title_bar.h"
 
 namespace ksl {
 
-ClassicWindow::ClassicWindow(const WindowSpec& design)
-    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      face_(new QWidget(this)) {
+ClassicWindow::ClassicWindow(const WindowSpec& design) : face_(new QWidget(this)) {
     // Before anything a screen reader may ask about: the window lists its parts as they are seen.
     ReadInReadingOrder(*this);
     setObjectName(QString::fromUtf8(design.name));
     setWindowTitle(QString::fromUtf8(design.caption));
     setWindowIcon(SmileyIcon());
+    TitleBar* titleBar = FrameAsFixedWindow(*this, Qt::Window | Qt::WindowSystemMenuHint);
 
     face_->setObjectName(QStringLiteral("face"));
     face_->setFont(ArialBold(design.fontPoints));
@@ -40,10 +38,9 @@ ClassicWindow::ClassicWindow(const WindowSpec& design)
     BuildControlsFrontToBack(design.controls, face_);
 
     setStatusBar(new ClockStatusBar(design.statusBar, BaskervilleBold(StatusBarPoints), this));
-    BuildMenus(*MenuBarUnderTitle(), *this, design.menus);
+    BuildMenus(*MenuBarUnder(titleBar), *this, design.menus);
     // The window is as large as its menu bar, face and status bar, and no larger or smaller.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    KeepAtItsSize(*this);
 
     // Every classic window opens centred, so the welcome and game windows, which have the
     // same size, swap places exactly when one replaces the other.
@@ -54,17 +51,15 @@ ClassicWindow::ClassicWindow(const WindowSpec& design)
 }
 
 // The menu bar, under the title bar that the window draws itself where it must.
-QMenuBar* ClassicWindow::MenuBarUnderTitle() {
-    if (!TitleBar::Wanted()) {
+QMenuBar* ClassicWindow::MenuBarUnder(TitleBar* titleBar) {
+    if (titleBar == nullptr) {
         return menuBar();
     }
-    // Qt drops the frameless hint from a window that also asks for a title.
-    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     auto* top = new QWidget(this);
     auto* column = new QVBoxLayout(top);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    column->addWidget(new TitleBar(*this));
+    column->addWidget(titleBar);
     auto* bar = new QMenuBar(top);
     column->addWidget(bar);
     setMenuWidget(top);

@@ -9,6 +9,8 @@ class QMenuBar;
 
 namespace ksl {
 
+class TitleBar;
+
 // A fixed-size window with a black face, the smiley icon and a task-bar entry, no minimise or
 // maximise box, built from its design: controls on `face()` (the client area above the status
 // bar, its origin at the top-left corner of the client area), menus and the clock status bar.
@@ -28,7 +30,7 @@ class ClassicWindow : public QMainWindow {
     [[nodiscard]] QAction* MenuItem(const char* name) const;
 
   private:
-    QMenuBar* MenuBarUnderTitle();
+    QMenuBar* MenuBarUnder(TitleBar* titleBar);
 
     QWidget* face_;
 };
