@@ -17,7 +17,7 @@
 #include "rules/clock_seeded_reels.h"
 #include "shell/shell.h"
 #include "support/recording_platform.h"
-#include "window_kit/fonts.h"
+#include "window_design/fonts.h"
 
 namespace {
 

@@ -17,7 +17,7 @@
 #include "platform/qt_timer_factory.h"
 #include "rules/clock_seeded_reels.h"
 #include "support/recording_platform.h"
-#include "window_kit/fonts.h"
+#include "window_design/fonts.h"
 
 namespace {
 

@@ -3,6 +3,7 @@
 
 #include "about/qt_program_launcher.h"
 #include "about/system_registry.h"
+#include "accessibility/accessible_interfaces.h"
 #include "platform/beeper.h"
 #include "platform/canberra_sound_theme.h"
 #include "platform/desktop_sound_beeper.h"
@@ -15,8 +16,7 @@
 #include "rules/slot_machine.h"
 #include "shell/shell.h"
 #include "system_info/file_probe.h"
-#include "window_kit/accessible_interfaces.h"
-#include "window_kit/fonts.h"
+#include "window_design/fonts.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "window_kit/twips.h"
+#include "window_design/twips.h"
 
 namespace ksl::about_dialog {
 namespace {
@@ -38,8 +38,6 @@ const std::array<ControlSpec, 9> ControlTable{{
 
 }  // namespace
 
-std::span<const ControlSpec> Controls() {
-    return ControlTable;
-}
+const WindowSpec Window{"frmAbout", "About Kronesluk", {382, 190}, 8, ControlTable, {}, {}};
 
 }  // namespace ksl::about_dialog

@@ -1,17 +1,11 @@
 #pragma once
 
-#include <QSize>
-#include <span>
-
-#include "window_kit/control_spec.h"
+#include "window_design/window_spec.h"
 
 namespace ksl::about_dialog {
 
-inline constexpr const char* Caption = "About Kronesluk";
-inline constexpr QSize ClientSize{382, 190};
-inline constexpr double FontPoints = 8;
-
-// The dialog's controls, from front to back, in the system's dialog font and colours.
-std::span<const ControlSpec> Controls();
+// The About dialog's design: its controls from front to back, in the system's dialog font at
+// the classic dialog size, 8 points, and its colours; no menus and no status bar.
+extern const WindowSpec Window;
 
 }  // namespace ksl::about_dialog

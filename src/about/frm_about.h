@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QDialog>
-
 #include "platform/player_messages.h"
 #include "system_info/system_info.h"
+#include "window_design/designed_dialog.h"
 
 class QPushButton;
 
@@ -13,7 +12,7 @@ namespace ksl {
 // button that starts the system's information tool. Modeless, with no owner window and no
 // task-bar button of its own. OK, Esc and Enter close it as its close box does; what closing
 // means is its owner's to decide.
-class frmAbout : public QDialog {
+class frmAbout : public DesignedDialog {
   public:
     frmAbout(const SystemInfoServices& services, PlayerMessages& messages);
 
@@ -24,7 +23,6 @@ class frmAbout : public QDialog {
     void reject() override;
 
   private:
-    QWidget* MakeClientArea();
     void cmdOK_Click();
     void cmdSysInfo_Click();
 

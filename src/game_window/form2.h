@@ -5,7 +5,7 @@
 #include "game_window/spin_announcer.h"
 #include "platform/platform.h"
 #include "rules/slot_machine.h"
-#include "window_kit/classic_window.h"
+#include "window_design/classic_window.h"
 
 class QLabel;
 class QPushButton;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window_kit/window_spec.h"
+#include "window_design/window_spec.h"
 
 namespace ksl::game_window {
 

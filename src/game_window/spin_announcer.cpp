@@ -4,9 +4,9 @@
 #include <QStringList>
 #include <algorithm>
 
-#include "window_kit/announcer.h"
-#include "window_kit/classic_window.h"
-#include "window_kit/reading.h"
+#include "accessibility/announcer.h"
+#include "accessibility/reading.h"
+#include "window_design/classic_window.h"
 
 namespace ksl {
 

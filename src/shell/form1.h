@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window_kit/classic_window.h"
+#include "window_design/classic_window.h"
 
 namespace ksl {
 

@@ -2,7 +2,7 @@
 
 #include <QAction>
 
-#include "window_kit/close_box.h"
+#include "window_frame/close_box.h"
 
 namespace ksl {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "window_kit/system_colours.h"
-#include "window_kit/twips.h"
+#include "window_design/system_colours.h"
+#include "window_design/twips.h"
 
 namespace ksl::welcome_window {
 namespace {

@@ -13,13 +13,11 @@ std::string Folded(std::string text) {
     return text;
 }
 
-constexpr std::uint32_t WriteRights = KeySetValue | KeyCreateSubKey | KeyCreateLink;
-
 }  // namespace
 
 void InMemoryRegistry::SetValue(const std::string& path, const std::string& name,
                                 std::uint32_t type, std::vector<std::uint8_t> data) {
-    keys_[Folded(path)].values[Folded(name)] = {type, std::move(data)};
+    keys_[Folded(path)][Folded(name)] = {type, std::move(data)};
 }
 
 void InMemoryRegistry::SetString(const std::string& path, const std::string& name,
@@ -31,11 +29,7 @@ void InMemoryRegistry::SetString(const std::string& path, const std::string& nam
     SetValue(path, name, RegSz, std::move(data));
 }
 
-void InMemoryRegistry::MakeReadOnly(const std::string& path) {
-    keys_[Folded(path)].readOnly = true;
-}
-
-long InMemoryRegistry::OpenKey(RegistryKey root, const std::string& path, std::uint32_t access,
+long InMemoryRegistry::OpenKey(RegistryKey root, const std::string& path, std::uint32_t /*access*/,
                                RegistryKey& handle) {
     if (root != HKeyLocalMachine) {
         return ErrorInvalidHandle;
@@ -43,9 +37,6 @@ long InMemoryRegistry::OpenKey(RegistryKey root, const std::string& path, std::u
     const auto key = keys_.find(Folded(path));
     if (key == keys_.end()) {
         return ErrorFileNotFound;
-    }
-    if (key->second.readOnly && (access & WriteRights) != 0) {
-        return ErrorAccessDenied;
     }
     handle = nextHandle_++;
     open_[handle] = key->first;
@@ -58,9 +49,9 @@ long InMemoryRegistry::QueryValue(RegistryKey handle, const std::string& name, s
     if (open == open_.end()) {
         return ErrorInvalidHandle;
     }
-    const Key& key = keys_.at(open->second);
-    const auto value = key.values.find(Folded(name));
-    if (value == key.values.end()) {
+    const Values& values = keys_.at(open->second);
+    const auto value = values.find(Folded(name));
+    if (value == values.end()) {
         return ErrorFileNotFound;
     }
     const auto needed = static_cast<std::uint32_t>(value->second.data.size());

@@ -22,7 +22,7 @@
 #include "rules/slot_machine.h"
 #include "support/reporting_beeper.h"
 #include "support/scripted_reels.h"
-#include "window_kit/fonts.h"
+#include "window_design/fonts.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #      window is on the compositor's screen at its size, with no title bar of Qt's own.
 #   2. Weston on an X server of its own (Xvfb), whose key presses Weston hands to its clients
 #      as Wayland input: F2 shows the game window, Space plays a spin, Weston's own shortcuts
-#      for maximise and full-screen leave the window at its size and the program running, and
-#      Ctrl+Q ends it with status 0.
+#      for maximise and full-screen leave the window at its size and the program running, the
+#      About dialog opens at its size under our title bar, and Ctrl+Q ends it with status 0.
 # The windows are read from Weston's scene graph (weston-debug).
 #
 #   wayland_test.sh PATH_TO_KRONESLUK
@@ -64,11 +64,12 @@ window_box() { scene | awk -F'\t' -v t="$1" '$1 == t {print $2; exit}'; }
 shown() { [ -n "$(window_box "$1")" ]; }
 not() { ! "$@" >/dev/null; }
 # Client area 448 x 424 under a menu bar of 19 and our title bar of 28.
-has_designed_size() {
+has_size() { # has_size TITLE WIDTH HEIGHT
     local box
     read -r -a box <<<"$(window_box "$1")"
-    [ "${#box[@]}" -eq 4 ] && [ $((box[2] - box[0])) -eq 448 ] && [ $((box[3] - box[1])) -eq 471 ]
+    [ "${#box[@]}" -eq 4 ] && [ $((box[2] - box[0])) -eq "$2" ] && [ $((box[3] - box[1])) -eq "$3" ]
 }
+has_designed_size() { has_size "$1" 448 471; }
 alive() { kill -0 "$app_pid" 2>/dev/null; }
 
 welcome='Kronesluk'
@@ -117,10 +118,22 @@ for shortcut in super+shift+m super+shift+f; do
     wait_for 5 has_designed_size "$game" || fail "after $shortcut the game window is $(window_box "$game")"
 done
 
+# The About dialog, 382 x 190 under our title bar of 28, and Esc closes it.
+about='About Kronesluk'
+xdotool key alt+a
+sleep 1
+xdotool key g
+wait_for 10 shown "$about" || fail "About > Game showed no dialog"
+has_size "$about" 382 218 || fail "the About dialog is $(window_box "$about")"
+xdotool key Escape
+wait_for 10 not shown "$about" || fail "Esc left the About dialog up"
+read -r -a box <<<"$(window_box "$game")"
+xdotool mousemove --window "$output" $((box[0] + 224)) $((box[1] + 300)) click 1
+
 xdotool key ctrl+q
 wait_for 10 not alive || fail "Ctrl+Q did not end the program"
 status=0
 wait "$app_pid" || status=$?
 app_pid=""
 [ "$status" -eq 0 ] || fail "the program ended with status $status"
-echo "PASS: on Weston, headless and with input: start, F2, a spin, maximise and full-screen refused, Ctrl+Q"
+echo "PASS: on Weston, headless and with input: start, F2, a spin, maximise and full-screen refused, About, Ctrl+Q"

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "support/test_registry.h"
 #include "system_info/get_key_value.h"
-#include "system_info/in_memory_registry.h"
 
 namespace {
 
@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* input, std::size_t siz
     const std::uint32_t type = input[0] % 8U;
     const std::vector<std::uint8_t> data(input + 1, input + size);
 
-    ksl::InMemoryRegistry registry;
+    ksl::testing::TestRegistry registry;
     registry.SetValue("SOFTWARE\\Fuzz", "Value", type, data);
     std::string text = "before";
     const bool read =

@@ -7,7 +7,7 @@
 
 #include "game_window/game_window_fixture.h"
 #include "support/pixels.h"
-#include "window_kit/line_widget.h"
+#include "window_design/line_widget.h"
 
 namespace ksl::testing {
 namespace {

@@ -1,8 +1,8 @@
 #include <QEvent>
 #include <QStringList>
 
+#include "accessibility/announcer.h"
 #include "game_window/game_window_fixture.h"
-#include "window_kit/announcer.h"
 
 namespace ksl::testing {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <QApplication>
 
-#include "window_kit/fonts.h"
+#include "window_design/fonts.h"
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);

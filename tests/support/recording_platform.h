@@ -8,7 +8,7 @@
 
 #include "platform/platform.h"
 #include "support/manual_clock.h"
-#include "system_info/in_memory_registry.h"
+#include "support/test_registry.h"
 #include "system_info/system_info.h"
 
 namespace ksl::testing {
@@ -64,7 +64,7 @@ struct RecordingPlatform {
     RecordingMessages messages;
     CountingBeeper beeper;
     RecordingEnd end;
-    InMemoryRegistry registry;
+    TestRegistry registry;
     FakeFiles files;
     RecordingLauncher launcher;
 

@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "system_info/in_memory_registry.h"
+#include "support/test_registry.h"
 
 namespace ksl {
 namespace {
+
+using testing::TestRegistry;
 
 constexpr const char* Key = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 
@@ -33,7 +35,7 @@ class GetKeyValueDecodes : public ::testing::TestWithParam<ValueCase> {};
 
 TEST_P(GetKeyValueDecodes, EachKindOfValue) {
     const ValueCase& c = GetParam();
-    InMemoryRegistry registry;
+    TestRegistry registry;
     registry.SetValue(Key, "PATH", c.type, c.data);
     std::string value = "before";
     EXPECT_EQ(GetKeyValue(registry, HKeyLocalMachine, Key, "PATH", value), c.read);
@@ -62,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<ValueCase>& param) { return std::string(param.param.name); });
 
 TEST(GetKeyValue, AMissingKeyOrValueGivesFalseAndAnEmptyText) {
-    InMemoryRegistry registry;
+    TestRegistry registry;
     registry.SetString(Key, "PATH", "C:\\x");
     std::string value = "before";
     EXPECT_FALSE(GetKeyValue(registry, HKeyLocalMachine, "SOFTWARE\\Nowhere", "PATH", value));
@@ -75,7 +77,7 @@ TEST(GetKeyValue, AMissingKeyOrValueGivesFalseAndAnEmptyText) {
 
 TEST(GetKeyValue, FindsAKeyThatIsReadableButNotWritable) {
     // A standard user may read these keys but not write them.
-    InMemoryRegistry registry;
+    TestRegistry registry;
     registry.SetString(Key, "PATH", "C:\\Tools\\msinfo.exe");
     registry.MakeReadOnly(Key);
     std::string value;
@@ -84,7 +86,7 @@ TEST(GetKeyValue, FindsAKeyThatIsReadableButNotWritable) {
 }
 
 TEST(GetKeyValue, KeyNamesAndValueNamesIgnoreCase) {
-    InMemoryRegistry registry;
+    TestRegistry registry;
     registry.SetString(Key, "Path", "C:\\x");
     std::string value;
     EXPECT_TRUE(GetKeyValue(registry, HKeyLocalMachine, "software\\microsoft\\shared tools\\msinfo",

@@ -1,0 +1,22 @@
+#include "window_frame/fixed_window.h"
+
+#include <QWidget>
+
+#include "window_frame/fixed_size.h"
+#include "window_frame/title_bar.h"
+
+namespace ksl {
+
+TitleBar* FrameAsFixedWindow(QWidget& window, Qt::WindowFlags kind) {
+    KeepAtItsSize(window);
+    if (!TitleBar::Wanted()) {
+        window.setWindowFlags(kind | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowCloseButtonHint);
+        return nullptr;
+    }
+    // Qt drops the frameless hint from a window that also asks for a title.
+    window.setWindowFlags((kind & Qt::WindowType_Mask) | Qt::FramelessWindowHint);
+    return new TitleBar(window);
+}
+
+}  // namespace ksl
