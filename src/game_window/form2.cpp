@@ -18,6 +18,9 @@ Form2::Form2(SlotMachine& machine, const Platform& platform)
       machine_(machine),
       platform_(platform),
       announcer_(*this) {
+    // The title reads "Kronesluk  av   [ Tindrevik ]"; a screen reader would read out the
+    // brackets as well.
+    setAccessibleName(QString::fromUtf8(game_window::SpokenCaption));
     Label1 = Find<QLabel>("Label1");
     Label2 = Find<QLabel>("Label2");
     Label3 = Find<QLabel>("Label3");
@@ -105,9 +108,12 @@ void Form2::PlaySpin(Stake stake) {
          {Timer1.get(), Timer2.get(), Timer3.get(), Timer4.get(), Penger.get()}) {
         timer->Start();
     }
-    Command1->setEnabled(false);
-    Command2->setEnabled(false);
-    announcer_.SpinStarted();
+    // The button with the focus goes last: disabled first, it would hand the focus to the other
+    // stake, which a screen reader would then read out, already grayed. Disabled last, it
+    // leaves the focus nowhere, and the screen reader stays where the player is.
+    QPushButton* focused = focusWidget() == Command2 ? Command2 : Command1;
+    (focused == Command1 ? Command2 : Command1)->setEnabled(false);
+    focused->setEnabled(false);
 
     // Play, and leave the answer in the hidden labels for the timers to reveal.
     const SpinResult result = machine_.Spin(stake);
@@ -116,6 +122,7 @@ void Form2::PlaySpin(Stake stake) {
     Label3->setText(QString::number(result.Reels[2]));
     ResultTimer(result.Outcome).Start();
     Label17->setText(QString::number(result.BalanceAfterSpin));
+    announcer_.SpinStarted(result);
 
     const QString message = QString::fromUtf8(EndStateMessage(result.EndState));
     switch (result.EndState) {
@@ -159,12 +166,15 @@ GameTimer& Form2::ResultTimer(Outcome outcome) {
 
 void Form2::Timer1_Timer() {
     Label2->show();
+    announcer_.Revealing();
 }
 void Form2::Timer2_Timer() {
     Label3->show();
+    announcer_.Revealing();
 }
 void Form2::Timer3_Timer() {
     Label1->show();
+    announcer_.Revealing();
 }
 
 void Form2::Timer4_Timer() {
@@ -180,18 +190,18 @@ void Form2::Timer4_Timer() {
 
 void Form2::Penger_Timer() {
     Label17->show();
-    announcer_.PartShown();
+    announcer_.Revealing();
 }
 void Form2::NoWin_Timer() {
     Label13->show();
-    announcer_.PartShown();
+    announcer_.Revealing();
 }
 
 void Form2::ShowPrize(GameTimer& timer, QWidget* picture) {
     picture->show();
     platform_.beeper.Beep();
     timer.Stop();
-    announcer_.PartShown();
+    announcer_.Revealing();
 }
 
 void Form2::Win1_Timer() {

@@ -2,10 +2,8 @@
 
 #include <QLabel>
 #include <QStringList>
-#include <algorithm>
 
 #include "accessibility/announcer.h"
-#include "accessibility/reading.h"
 #include "window_design/classic_window.h"
 
 namespace ksl {
@@ -13,52 +11,33 @@ namespace ksl {
 SpinAnnouncer::SpinAnnouncer(const ClassicWindow& gameWindow)
     : reelsLeftToRight_{gameWindow.Find<QLabel>("Label2"), gameWindow.Find<QLabel>("Label3"),
                         gameWindow.Find<QLabel>("Label1")},
-      noWin_(gameWindow.Find<QLabel>("Label13")),
-      prizes_{gameWindow.Find("Image1"), gameWindow.Find("Image2"), gameWindow.Find("Image3"),
-              gameWindow.Find("Image4"), gameWindow.Find("Image5")},
-      balanceLine_(gameWindow.Find<QLabel>("Label4")),
       balance_(gameWindow.Find<QLabel>("Label17")),
-      announcer_(new Announcer(gameWindow.face())) {}
+      announcer_(new Announcer(gameWindow.statusBar())) {}
 
-void SpinAnnouncer::SpinStarted() {
+void SpinAnnouncer::SpinStarted(const SpinResult& result) {
     announcer_->Withdraw();
-    awaitingResult_ = true;
+    awaited_ = result;
 }
 
-void SpinAnnouncer::PartShown() {
-    const QWidget* result = ShownResult();
-    if (!awaitingResult_ || result == nullptr || balance_->isHidden()) {
+void SpinAnnouncer::Revealing() {
+    if (!awaited_) {
         return;
     }
-    awaitingResult_ = false;
-    announcer_->Announce(Message(*result));
+    const std::array<QString, 3> reels{reelsLeftToRight_[0]->text(), reelsLeftToRight_[1]->text(),
+                                       reelsLeftToRight_[2]->text()};
+    announcer_->Announce(SpinMessage(*awaited_, balance_->text(), reels));
+    awaited_.reset();
 }
 
-const QWidget* SpinAnnouncer::ShownResult() const {
-    const auto prize =
-        std::ranges::find_if(prizes_, [](const QWidget* picture) { return !picture->isHidden(); });
-    if (prize != prizes_.end()) {
-        return *prize;
-    }
-    return noWin_->isHidden() ? nullptr : noWin_;
-}
-
-QString SpinAnnouncer::Message(const QWidget& result) const {
-    // Only the reels on screen: after a refused 2-kroner spin some may never be revealed.
-    QStringList digits;
-    for (const QLabel* reel : reelsLeftToRight_) {
-        if (!reel->isHidden()) {
-            digits.append(reel->text());
-        }
-    }
-    const auto* label = qobject_cast<const QLabel*>(&result);
-    QStringList parts;
-    if (!digits.isEmpty()) {
-        parts.append(digits.join(u' '));
-    }
-    parts.append(label != nullptr ? SpokenText(*label) : result.accessibleName());
-    parts.append(SpokenText(*balanceLine_));
-    return parts.join(QStringLiteral(". "));
+QString SpinMessage(const SpinResult& result, const QString& balance,
+                    const std::array<QString, 3>& reelsLeftToRight) {
+    // Commas, which a screen reader reads as short pauses: other punctuation may be read out,
+    // and a full stop pauses for longer.
+    const QString outcome = result.Outcome == Outcome::Loss
+                                ? QStringLiteral("Ingen gevinst")
+                                : QStringLiteral("Gevinst %1 kr").arg(result.Change);
+    return QStringLiteral("%1, %2 kr, hjul %3 %4 %5.")
+        .arg(outcome, balance, reelsLeftToRight[0], reelsLeftToRight[1], reelsLeftToRight[2]);
 }
 
 }  // namespace ksl

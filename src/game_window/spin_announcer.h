@@ -2,40 +2,43 @@
 
 #include <QString>
 #include <array>
+#include <optional>
+
+#include "rules/vocabulary.h"
 
 class QLabel;
-class QWidget;
 
 namespace ksl {
 
 class Announcer;
 class ClassicWindow;
 
-// Tells a screen reader the result of a spin once it is on the game window: the reels from
-// left to right, the prize picture or "Ingen Gevinst", and the balance sentence, as in
-// "2 0 4. Ingen Gevinst. Du har 29 kr igjen å spille for". Spoken once a spin, although the
-// balance and the result each come with a tick of their own, in either order, and those ticks
-// repeat.
+// Tells a screen reader the result of a spin, once a spin, as the reveal begins: what matters
+// first, in few words: the outcome, the balance, then the reels from left to right, as in
+// "Ingen gevinst, 29 kr, hjul 2 0 4." or "Gevinst 10 kr, 40 kr, hjul 2 2 2.". A screen reader
+// stops speaking at every key press, and a player who plays on at once presses the next key
+// about 4 seconds after the last. Spoken as the first reel shows, the outcome and the balance
+// are heard before then; spoken with the balance, at 2100 ms, they would be cut off.
 class SpinAnnouncer {
   public:
     explicit SpinAnnouncer(const ClassicWindow& gameWindow);
 
-    // A spin has begun: the last result is withdrawn and the next one awaited.
-    void SpinStarted();
-    // The balance or the result has just been shown.
-    void PartShown();
+    // A spin has been played and its reveal restarted: the last result is withdrawn, this one
+    // waits for the reveal. The balance is read from the balance label when it is spoken.
+    void SpinStarted(const SpinResult& result);
+    // A tick of the reveal has shown part of the result.
+    void Revealing();
 
   private:
-    [[nodiscard]] const QWidget* ShownResult() const;
-    [[nodiscard]] QString Message(const QWidget& result) const;
-
     std::array<const QLabel*, 3> reelsLeftToRight_;
-    const QLabel* noWin_;
-    std::array<const QWidget*, 5> prizes_;
-    const QLabel* balanceLine_;  // "Du har ", read with the figure and "kr igjen å spille for"
     const QLabel* balance_;
     Announcer* announcer_;
-    bool awaitingResult_ = false;
+    std::optional<SpinResult> awaited_;
 };
+
+// The words for a spin that ended in `result`, with `balance` the figure the window shows and
+// the reels given from left to right.
+[[nodiscard]] QString SpinMessage(const SpinResult& result, const QString& balance,
+                                  const std::array<QString, 3>& reelsLeftToRight);
 
 }  // namespace ksl

@@ -10,62 +10,15 @@ program=$1
 here=$(dirname "${BASH_SOURCE[0]}")
 # shellcheck source=x_session.sh
 source "$here/x_session.sh"
-
-session_bus_pid=""
-launcher_pid=""
-accessibility_bus_pid=""
-registry_pid=""
-
-bus_name_owned() {
-    dbus-send --bus="$1" --print-reply=literal --dest=org.freedesktop.DBus /org/freedesktop/DBus \
-        org.freedesktop.DBus.NameHasOwner "string:$2" 2>/dev/null | grep -q true
-}
-
-# A session bus of our own; at-spi-bus-launcher on it starts the accessibility bus, which the
-# program and the registry find through it, as they would on a desktop.
-start_accessibility_bus() {
-    # The accessibility bus puts its socket under XDG_RUNTIME_DIR: ours, not a desktop's.
-    export XDG_RUNTIME_DIR="$workdir/runtime"
-    mkdir -m 700 "$XDG_RUNTIME_DIR"
-    dbus-daemon --session --nofork --print-address=3 3>"$workdir/session_bus" \
-        >"$workdir/session_bus.log" 2>&1 &
-    session_bus_pid=$!
-    wait_for 10 test -s "$workdir/session_bus" || fail "the session bus did not start"
-    DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$workdir/session_bus")
-    export DBUS_SESSION_BUS_ADDRESS
-
-    /usr/libexec/at-spi-bus-launcher --launch-immediately >"$workdir/launcher.log" 2>&1 &
-    launcher_pid=$!
-    wait_for 10 bus_name_owned "$DBUS_SESSION_BUS_ADDRESS" org.a11y.Bus ||
-        fail "at-spi-bus-launcher did not start the accessibility bus"
-    local address
-    address=$(dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus \
-        org.a11y.Bus.GetAddress | tr -d ' ')
-    # The accessibility bus is the launcher's child; asked for its own pid, a bus gives it.
-    accessibility_bus_pid=$(dbus-send --bus="$address" --print-reply=literal \
-        --dest=org.freedesktop.DBus /org/freedesktop/DBus \
-        org.freedesktop.DBus.GetConnectionUnixProcessID string:org.freedesktop.DBus |
-        awk '{print $2}')
-
-    /usr/libexec/at-spi2-registryd >"$workdir/registry.log" 2>&1 &
-    registry_pid=$!
-    wait_for 10 bus_name_owned "$address" org.a11y.atspi.Registry ||
-        fail "the accessibility registry did not start"
-}
+# shellcheck source=accessibility_bus.sh
+source "$here/accessibility_bus.sh"
 
 # In the order that lets each go cleanly: the program, then what it talks to, the X server last.
 stop_everything() {
     [ -n "$app_pid" ] && stop "$app_pid"
-    [ -n "$registry_pid" ] && stop "$registry_pid"
-    # The launcher reaps the accessibility bus when the bus ends, and then ends itself.
-    if [ -n "$accessibility_bus_pid" ]; then
-        kill "$accessibility_bus_pid" 2>/dev/null || true
-        wait_for 5 gone "$accessibility_bus_pid" || true
-    fi
-    [ -n "$launcher_pid" ] && stop "$launcher_pid"
-    [ -n "$session_bus_pid" ] && stop "$session_bus_pid"
+    stop_accessibility_bus
     [ -n "$xvfb_pid" ] && stop "$xvfb_pid"
-    app_pid="" registry_pid="" accessibility_bus_pid="" launcher_pid="" session_bus_pid="" xvfb_pid=""
+    app_pid="" xvfb_pid=""
 }
 trap 'stop_everything; cleanup' EXIT
 

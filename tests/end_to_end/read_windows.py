@@ -17,7 +17,7 @@ import pyatspi
 from gi.repository import GLib
 
 WELCOME = "Kronesluk"
-GAME = "Kronesluk  av   [ Tindrevik ]"
+GAME = "Kronesluk av Tindrevik"  # the title "Kronesluk  av   [ Tindrevik ]" in words
 ABOUT = "About Kronesluk"
 
 SHOWING, HIDDEN = True, False
@@ -37,6 +37,8 @@ PRIZES = [
     "Gevinst: en stabel med gullmynter",
     "Gevinst: to gullmynter",
 ]
+# What each prize picture pays at a stake of 1 krone: 3-3-3, 4-4-4, 0-0-0, 2-2-2 and 1-1.
+PRIZE_AT_ONE_KRONE = dict(zip(PRIZES, [20, 30, 50, 10, 2]))
 
 # Before the first spin the reels are empty, and the black panel hides every prize picture.
 GAME_FACE_BEFORE_SPIN = (
@@ -61,7 +63,6 @@ GAME_FACE_BEFORE_SPIN = (
     ]
     + [("image", prize, HIDDEN) for prize in PRIZES[:4]]
     + [("label", "Ingen Gevinst", SHOWING), ("image", PRIZES[4], HIDDEN)]
-    + [("notification", "", HIDDEN)]
 )
 
 ABOUT_DIALOG = [
@@ -172,6 +173,11 @@ def open_about_dialog(game):
     press("Tindrevik", ["g"])
 
 
+def announced(notification):
+    """A notification's words: its name, and the labels in it (which braille shows)."""
+    return (notification.name, [child.name for child in children(notification)])
+
+
 def ignore(_event):
     pass
 
@@ -193,7 +199,7 @@ def play_one_spin(game):
 
     def on_showing(event):
         if event.detail1 == 1 and event.source.getRole() == pyatspi.ROLE_NOTIFICATION:
-            announcements.append(event.source.name)
+            announcements.append(announced(event.source))
             if len(announcements) == 1:
                 GLib.timeout_add(2600, read_game_window)
 
@@ -234,11 +240,13 @@ def check_game_after_spin(controls, announcements):
     if "Svart panel" in shown:
         fail("the black panel still shows after the first spin")
 
-    spoken = f"{' '.join(digits)}. {results[0]}. {balance[0]}"
-    if announcements != [spoken]:
-        fail(f"announced {announcements}, expected once {[spoken]}")
-    if controls[-1] != ("notification", spoken, SHOWING):
-        fail(f"the notification reads {controls[-1]}")
+    outcome = ("Ingen gevinst" if results[0] == "Ingen Gevinst"
+               else f"Gevinst {PRIZE_AT_ONE_KRONE[results[0]]} kr")
+    figure = balance[0].split()[2]
+    spoken = f"{outcome}, {figure} kr, hjul {' '.join(digits)}."
+    # A status message: no name of its own, its words in a label.
+    if announcements != [("", [spoken])]:
+        fail(f"announced {announcements}, expected once {[('', [spoken])]}")
     return spoken
 
 
@@ -253,6 +261,11 @@ def main():
     expect_controls("the game window", children(face(game)), GAME_FACE_BEFORE_SPIN)
 
     announcements, after = play_one_spin(game)
+    status_bar = children(game)[2]
+    notifications = [child for child in children(status_bar)
+                     if child.getRole() == pyatspi.ROLE_NOTIFICATION]
+    if len(notifications) != 1 or not showing(notifications[0]):
+        fail(f"the status bar holds {[read(n) for n in notifications]}, not one notification")
     spoken = check_game_after_spin(after, announcements)
     print(f"--- announced once: {spoken!r}")
 

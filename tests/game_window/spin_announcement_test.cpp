@@ -14,7 +14,7 @@ class SpokenAnnouncements : public QObject {
 
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Show) {
-            spoken.append(static_cast<QWidget*>(watched)->accessibleName());
+            spoken.append(static_cast<Announcer*>(watched)->Message());
         }
         return false;
     }
@@ -33,7 +33,7 @@ struct AnnouncementCase {
 class Announcement : public GameWindowFixture,
                      public ::testing::WithParamInterface<AnnouncementCase> {};
 
-TEST_P(Announcement, SpeaksWhatTheScreenShowsOnceASpin) {
+TEST_P(Announcement, SpeaksTheResultOnceASpinAsTheFirstReelShows) {
     const AnnouncementCase& c = GetParam();
     reels.Then(c.reels);
     Open(c.balance);
@@ -42,9 +42,9 @@ TEST_P(Announcement, SpeaksWhatTheScreenShowsOnceASpin) {
     // The balance and "Ingen Gevinst " tick from the start, but no spin has been played yet.
     recording.clock.AdvanceTo(4200);
     Click(c.stake);
-    recording.clock.Advance(2099);
+    recording.clock.Advance(499);
     EXPECT_TRUE(announcements.spoken.isEmpty());
-    // Once both 2100 ms ticks have landed, and never again, however often they come round.
+    // With the first reel, and never again, however often the reveal's ticks come round.
     recording.clock.Advance(1);
     recording.clock.Advance(10000);
     EXPECT_EQ(announcements.spoken, QStringList{QString::fromUtf8(c.spoken)});
@@ -53,28 +53,16 @@ TEST_P(Announcement, SpeaksWhatTheScreenShowsOnceASpin) {
 INSTANTIATE_TEST_SUITE_P(
     Spins, Announcement,
     ::testing::Values(
-        AnnouncementCase{"Loss",
-                         {4, 0, 2},
-                         30,
-                         "Command1",
-                         "0 2 4. Ingen Gevinst. Du har 29 kr igjen å spille for"},
+        AnnouncementCase{"Loss", {4, 0, 2}, 30, "Command1", "Ingen gevinst, 29 kr, hjul 0 2 4."},
         AnnouncementCase{
-            "TripleTwo",
-            {2, 2, 2},
-            30,
-            "Command1",
-            "2 2 2. Gevinst: en stabel med gullmynter. Du har 40 kr igjen å spille for"},
-        AnnouncementCase{"PairOfOnes",
-                         {1, 1, 3},
-                         30,
-                         "Command2",
-                         "1 3 1. Gevinst: to gullmynter. Du har 34 kr igjen å spille for"},
-        // The refusal is closed at once, before any reel is revealed, and the reels stay hidden.
-        AnnouncementCase{"RefusedTwoKroner",
-                         {4, 0, 2},
-                         1,
-                         "Command2",
-                         "Ingen Gevinst. Du har 1 kr igjen å spille for"}),
+            "TripleTwo", {2, 2, 2}, 30, "Command1", "Gevinst 10 kr, 40 kr, hjul 2 2 2."},
+        AnnouncementCase{
+            "PairOfOnes", {1, 1, 3}, 30, "Command2", "Gevinst 4 kr, 34 kr, hjul 1 3 1."},
+        AnnouncementCase{
+            "TripleZeroAtTwo", {0, 0, 0}, 30, "Command2", "Gevinst 100 kr, 130 kr, hjul 0 0 0."},
+        // The refusal is closed at once, before any reel is revealed: the balance handed back.
+        AnnouncementCase{
+            "RefusedTwoKroner", {4, 0, 2}, 1, "Command2", "Ingen gevinst, 1 kr, hjul 0 2 4."}),
     [](const ::testing::TestParamInfo<AnnouncementCase>& param) { return param.param.name; });
 
 using SpinAnnouncements = GameWindowFixture;
@@ -89,9 +77,8 @@ TEST_F(SpinAnnouncements, TheNextSpinWithdrawsTheLastAnnouncement) {
     ASSERT_TRUE(Shown("Announcer"));
     Click("Command1");
     EXPECT_FALSE(announcer->isVisible());
-    recording.clock.Advance(2100);
-    EXPECT_EQ(announcer->accessibleName(),
-              "2 2 2. Gevinst: en stabel med gullmynter. Du har 39 kr igjen å spille for");
+    recording.clock.Advance(500);
+    EXPECT_EQ(announcer->Message(), "Gevinst 10 kr, 39 kr, hjul 2 2 2.");
 }
 
 }  // namespace

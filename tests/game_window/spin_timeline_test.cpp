@@ -1,3 +1,4 @@
+#include <QEvent>
 #include <QImage>
 #include <QSignalSpy>
 #include <array>
@@ -135,6 +136,17 @@ TEST_F(SpinTimeline, ClicksWhileTheButtonsAreDisabledDoNothing) {
     EXPECT_TRUE(Find("Command2")->isEnabled());
 }
 
+// Counts the times a control takes the focus.
+class FocusTaken : public QObject {
+  public:
+    explicit FocusTaken(QWidget& control) { control.installEventFilter(this); }
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        times += event->type() == QEvent::FocusIn ? 1 : 0;
+        return false;
+    }
+    int times = 0;
+};
+
 struct FocusCase {
     const char* name;
     const char* button;
@@ -150,6 +162,14 @@ TEST_P(FocusAfterASpin, ComesBackToThePressedButtonOnceTheButtonsAreBack) {
     reels.Then({0, 1, 2});
     Open(c.balance);
     auto* pressed = Find<QPushButton>(c.button);
+    QWidget* other = Find(pressed == Find("Command1") ? "Command2" : "Command1");
+    // Focus events come only to the active window.
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    pressed->setFocus();
+    // A screen reader reads the control that takes the focus: the other stake, going gray as
+    // the buttons are disabled, must never take it.
+    FocusTaken otherTookFocus(*other);
     if (c.byKeyboard) {
         pressed->setFocus();
         QTest::keyClick(pressed, Qt::Key_Space);
@@ -160,11 +180,11 @@ TEST_P(FocusAfterASpin, ComesBackToThePressedButtonOnceTheButtonsAreBack) {
               c.balance == 1 ? 1 : c.balance - (pressed == Find("Command1") ? 1 : 2));
     recording.clock.AdvanceTo(2499);
     EXPECT_NE(window->focusWidget(), pressed);  // disabled buttons hold no focus
+    EXPECT_EQ(otherTookFocus.times, 0);
     recording.clock.AdvanceTo(2500);
     EXPECT_EQ(window->focusWidget(), pressed);
 
     // The timer ticks on; a player who moved the focus keeps it where they put it.
-    QWidget* other = Find(pressed == Find("Command1") ? "Command2" : "Command1");
     other->setFocus();
     recording.clock.AdvanceTo(10'000);
     EXPECT_EQ(window->focusWidget(), other);
@@ -172,6 +192,7 @@ TEST_P(FocusAfterASpin, ComesBackToThePressedButtonOnceTheButtonsAreBack) {
 
 INSTANTIATE_TEST_SUITE_P(EitherStake, FocusAfterASpin,
                          ::testing::Values(FocusCase{"OneKroneByMouse", "Command1", 30, false},
+                                           FocusCase{"OneKroneByKeyboard", "Command1", 30, true},
                                            FocusCase{"TwoKronerByKeyboard", "Command2", 30, true},
                                            FocusCase{"RefusedStake", "Command2", 1, false}),
                          [](const ::testing::TestParamInfo<FocusCase>& param) {

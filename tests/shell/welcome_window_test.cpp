@@ -4,7 +4,9 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QStatusBar>
+#include <QtTest/QTest>
 
+#include "accessibility/announcer.h"
 #include "shell/form1.h"
 
 namespace ksl {
@@ -74,6 +76,20 @@ TEST_F(WelcomeWindow, MenuStartsTheGameWithF2AndExitsWithCtrlQ) {
     // Added to the window itself, so that the shortcuts work without opening the menu.
     EXPECT_TRUE(window.actions().contains(play));
     EXPECT_TRUE(window.actions().contains(exit));
+}
+
+// The window has no control that takes the focus; coming to the front, it tells a screen
+// reader how to start, in a status message of its status bar.
+TEST_F(WelcomeWindow, TellsAScreenReaderHowToStartWhenItComesToTheFront) {
+    auto* announcer = window.statusBar()->findChild<Announcer*>("Announcer");
+    ASSERT_NE(announcer, nullptr);
+    EXPECT_TRUE(announcer->isHidden());
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::qWait(0);  // the announcement follows the window's own news of coming to the front
+    EXPECT_FALSE(announcer->isHidden());
+    EXPECT_EQ(announcer->Message(), QString::fromUtf8("Press F2 for å starte spillet"));
 }
 
 }  // namespace

@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# The game heard through a real screen reader: Orca at its default settings, speaking through
+# speech-dispatcher and espeak-ng into a sound server of the test's own in real time, on a
+# private session bus and accessibility bus, under Xvfb and openbox. play_by_ear.py plays from
+# the keyboard at a player's pace and checks, from the logs of Orca and speech-dispatcher, what
+# was heard. Everything started here is stopped here, by its pid.
+#
+#   screen_reader_speech_test.sh PATH_TO_KRONESLUK [--measure-only]
+set -euo pipefail
+
+program=$1
+shift
+here=$(dirname "${BASH_SOURCE[0]}")
+# shellcheck source=x_session.sh
+source "$here/x_session.sh"
+# shellcheck source=sound_session.sh
+source "$here/sound_session.sh"
+# shellcheck source=accessibility_bus.sh
+source "$here/accessibility_bus.sh"
+# shellcheck source=screen_reader_session.sh
+source "$here/screen_reader_session.sh"
+
+# The program first, then what it talks to, the X server last.
+stop_everything() {
+    [ -n "$app_pid" ] && stop "$app_pid"
+    stop_screen_reader
+    stop_accessibility_bus
+    [ -n "$sound_server_pid" ] && stop "$sound_server_pid"
+    [ -n "$wm_pid" ] && stop "$wm_pid"
+    [ -n "$xvfb_pid" ] && stop "$xvfb_pid"
+    app_pid="" sound_server_pid="" wm_pid="" xvfb_pid=""
+}
+trap 'stop_everything; cleanup' EXIT
+
+start_x_server
+start_window_manager
+start_sound_server
+start_accessibility_bus
+start_speech_server
+start_screen_reader
+start_program "$program"
+
+status=0
+timeout 150 /usr/bin/python3 "$here/play_by_ear.py" "$workdir/orca.log" \
+    "$workdir/speechd/speech-dispatcher.log" "$@" || status=$?
+[ -n "${KSL_KEEP_LOGS:-}" ] && cp "$workdir/orca.log" "$workdir/speechd/speech-dispatcher.log" \
+    "$KSL_KEEP_LOGS/"
+[ "$status" -eq 0 ] || fail "what the player heard falls short (play_by_ear.py)"
+
+started="$app_pid $screen_reader_pid $speech_server_pid $registry_pid $accessibility_bus_pid"
+started+=" $launcher_pid $session_bus_pid $sound_server_pid $wm_pid $xvfb_pid"
+# Orca first, while it is idle: it may wait a long while on a program that has gone.
+stop_screen_reader
+# Ctrl+Q, a hand holding Ctrl, must end the program.
+game=$(viewable 'Tindrevik') || fail "the game window is gone"
+xdotool windowactivate --sync "$game" keydown ctrl sleep 0.15 key q sleep 0.15 keyup ctrl
+wait_for 10 ended "$app_pid" || fail "Ctrl+Q did not end the program"
+status=0
+wait "$app_pid" || status=$?
+app_pid=""
+[ "$status" -eq 0 ] || fail "the program ended with status $status"
+stop_everything
+for pid in $started; do
+    gone "$pid" || fail "process $pid is still there: $(tr '\0' ' ' <"/proc/$pid/cmdline")"
+done
+echo "PASS: a blind player hears how to start, every spin's outcome and balance, and About"
