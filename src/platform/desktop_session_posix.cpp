@@ -1,5 +1,6 @@
 // The desktop session on Linux and other POSIX systems: X11 or Wayland, the freedesktop sound
 // theme through libcanberra, and the session's signals.
+#include "platform/accessibility_bridge_messages.h"
 #include "platform/canberra_sound_theme.h"
 #include "platform/desktop_session.h"
 #include "platform/display_guard.h"
@@ -8,8 +9,13 @@
 namespace ksl {
 
 std::unique_ptr<QApplication> ConnectToTheDesktop(int& argc, char** argv) {
-    const DisplayGuard guard;
-    return std::make_unique<QApplication>(argc, argv);
+    auto application = [&] {
+        const DisplayGuard guard;
+        return std::make_unique<QApplication>(argc, argv);
+    }();
+    // For the life of the program: the bus can go away at any time.
+    static const AccessibilityBridgeMessages bridge;
+    return application;
 }
 
 std::unique_ptr<SoundTheme> OpenDesktopSoundTheme() {
