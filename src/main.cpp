@@ -5,9 +5,8 @@
 #include "about/system_registry.h"
 #include "accessibility/accessible_interfaces.h"
 #include "platform/beeper.h"
-#include "platform/canberra_sound_theme.h"
+#include "platform/desktop_session.h"
 #include "platform/desktop_sound_beeper.h"
-#include "platform/display_guard.h"
 #include "platform/platform.h"
 #include "platform/player_messages.h"
 #include "platform/program_end.h"
@@ -18,18 +17,8 @@
 #include "system_info/file_probe.h"
 #include "window_design/fonts.h"
 
-namespace {
-
-// The application, connected to the desktop's display, or a plain word that there is none.
-std::unique_ptr<QApplication> ConnectToTheDesktop(int& argc, char** argv) {
-    const ksl::DisplayGuard guard;
-    return std::make_unique<QApplication>(argc, argv);
-}
-
-}  // namespace
-
 int main(int argc, char* argv[]) {
-    const std::unique_ptr<QApplication> app = ConnectToTheDesktop(argc, argv);
+    const std::unique_ptr<QApplication> app = ksl::ConnectToTheDesktop(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kronesluk"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
     // Lets the desktop match the windows to the installed entry and its icon (Wayland's app id).
@@ -45,7 +34,7 @@ int main(int argc, char* argv[]) {
     ksl::QtTimerFactory timers;
     ksl::MessageBoxMessages messages;
     ksl::SystemBeeper toolkitBell;
-    ksl::DesktopSoundBeeper beeper(toolkitBell, ksl::OpenCanberraSoundTheme);
+    ksl::DesktopSoundBeeper beeper(toolkitBell, ksl::OpenDesktopSoundTheme);
     ksl::QtProgramEnd end;
     const ksl::Platform platform{timers, messages, beeper, end};
 
@@ -55,6 +44,8 @@ int main(int argc, char* argv[]) {
     const ksl::SystemInfoServices systemInfo{*registry, files, launcher};
 
     ksl::Shell shell(machine, platform, systemInfo);
+    // A logout ends the game as Ctrl+Q does; the windows, and the beeper, are then closed in order.
+    const std::unique_ptr<QObject> sessionRequests = ksl::EndOnSessionRequests(end);
     shell.Start();
     return QApplication::exec();
 }

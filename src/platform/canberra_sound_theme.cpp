@@ -6,6 +6,22 @@
 
 namespace ksl {
 
+namespace {
+
+// The sound server keeps track of a sound, so that it can be stopped, only while someone waits
+// to hear that it has ended; nobody needs to hear more than that.
+void SoundEnded(ca_context* /*context*/, std::uint32_t /*id*/, int /*error*/, void* /*data*/) {}
+
+struct Properties {
+    ca_proplist* list = nullptr;
+    Properties() { ca_proplist_create(&list); }
+    ~Properties() { ca_proplist_destroy(list); }
+    Properties(const Properties&) = delete;
+    Properties& operator=(const Properties&) = delete;
+};
+
+}  // namespace
+
 void CanberraSoundTheme::Release::operator()(ca_context* context) const {
     ca_context_destroy(context);
 }
@@ -34,11 +50,14 @@ SoundTheme::Result CanberraSoundTheme::Play(const char* event) {
     if (!context_ && !Connect()) {
         return Result::Failed;
     }
-    // The id would let a sound be cancelled; ours never are. The server keeps the decoded sound
-    // for a while, which makes the next one start sooner.
-    constexpr std::uint32_t NeverCancelled = 0;
-    const int error = ca_context_play(context_.get(), NeverCancelled, CA_PROP_EVENT_ID, event,
-                                      CA_PROP_CANBERRA_CACHE_CONTROL, "volatile", nullptr);
+    const Properties sound;
+    ca_proplist_sets(sound.list, CA_PROP_EVENT_ID, event);
+    // The server keeps the decoded sound for a while, which makes the next one start sooner.
+    ca_proplist_sets(sound.list, CA_PROP_CANBERRA_CACHE_CONTROL, "volatile");
+    // Each sound has an id of its own, never 0, by which it can be stopped.
+    lastSound_ = lastSound_ % 0xFFFFFFFFU + 1;
+    const int error =
+        ca_context_play_full(context_.get(), lastSound_, sound.list, &SoundEnded, nullptr);
     switch (error) {
         case CA_SUCCESS:
             return Result::Playing;
@@ -48,6 +67,12 @@ SoundTheme::Result CanberraSoundTheme::Play(const char* event) {
             // The server went away or never came: connect afresh for the next sound.
             context_.reset();
             return Result::Failed;
+    }
+}
+
+void CanberraSoundTheme::StopLastSound() {
+    if (context_) {
+        ca_context_cancel(context_.get(), lastSound_);
     }
 }
 

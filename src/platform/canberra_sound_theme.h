@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 
 #include "platform/sound_theme.h"
@@ -18,6 +19,7 @@ class CanberraSoundTheme final : public SoundTheme {
     ~CanberraSoundTheme() override;
 
     Result Play(const char* event) override;
+    void StopLastSound() override;
 
   private:
     struct Release {
@@ -27,6 +29,7 @@ class CanberraSoundTheme final : public SoundTheme {
     bool Connect();
 
     std::unique_ptr<ca_context, Release> context_;
+    std::uint32_t lastSound_ = 0;
 };
 
 std::unique_ptr<SoundTheme> OpenCanberraSoundTheme();

@@ -4,6 +4,7 @@
 #include <QMetaObject>
 #include <chrono>
 #include <condition_variable>
+#include <deque>
 #include <mutex>
 #include <utility>
 
@@ -35,13 +36,18 @@ bool RingWindowBell(SoundTheme& theme) {
 struct DesktopSoundBeeper::Queue {
     std::mutex mutex;
     std::condition_variable changed;
-    int beepsToPlay = 0;
+    std::deque<std::chrono::steady_clock::time_point> beepsAsked;  // when each was asked for
     int fallbacksToRing = 0;
     bool closing = false;
     bool soundThreadDone = false;
     Beeper* fallback;
+    const Clock clock;
 
-    explicit Queue(Beeper& fallbackBell) : fallback(&fallbackBell) {}
+    Queue(Beeper& fallbackBell, Clock now) : fallback(&fallbackBell), clock(std::move(now)) {}
+
+    [[nodiscard]] bool InTime(std::chrono::steady_clock::time_point asked) const {
+        return clock() - asked <= LatestStart;
+    }
 
     // On the user-interface thread; once the beeper is gone there is no bell to ring.
     void RingFallbacks() {
@@ -58,8 +64,8 @@ struct DesktopSoundBeeper::Queue {
     }
 };
 
-DesktopSoundBeeper::DesktopSoundBeeper(Beeper& fallback, SoundThemeOpener openTheme)
-    : queue_(std::make_shared<Queue>(fallback)),
+DesktopSoundBeeper::DesktopSoundBeeper(Beeper& fallback, SoundThemeOpener openTheme, Clock clock)
+    : queue_(std::make_shared<Queue>(fallback, std::move(clock))),
       soundThread_(&DesktopSoundBeeper::SoundThread, queue_, std::move(openTheme)) {}
 
 DesktopSoundBeeper::~DesktopSoundBeeper() {
@@ -81,7 +87,7 @@ DesktopSoundBeeper::~DesktopSoundBeeper() {
 
 void DesktopSoundBeeper::Beep() {
     const std::scoped_lock lock(queue_->mutex);
-    ++queue_->beepsToPlay;
+    queue_->beepsAsked.push_back(queue_->clock());
     queue_->changed.notify_all();
 }
 
@@ -90,15 +96,23 @@ void DesktopSoundBeeper::SoundThread(const std::shared_ptr<Queue>& queue,
     const std::unique_ptr<SoundTheme> theme = openTheme();
     std::unique_lock lock(queue->mutex);
     for (;;) {
-        queue->changed.wait(lock, [&] { return queue->beepsToPlay > 0 || queue->closing; });
-        if (queue->beepsToPlay == 0) {
+        queue->changed.wait(lock, [&] { return !queue->beepsAsked.empty() || queue->closing; });
+        if (queue->beepsAsked.empty()) {
             break;
         }
-        --queue->beepsToPlay;
+        const auto asked = queue->beepsAsked.front();
+        queue->beepsAsked.pop_front();
+        if (!queue->InTime(asked)) {
+            continue;  // the server kept us waiting: heard now, it would belong to nothing
+        }
         lock.unlock();
         const bool rung = theme && RingWindowBell(*theme);
+        const bool late = !queue->InTime(asked);
+        if (rung && late) {
+            theme->StopLastSound();  // it started, but only once the server came back
+        }
         lock.lock();
-        if (!rung) {
+        if (!rung && !late) {
             ++queue->fallbacksToRing;
             if (!queue->closing) {
                 QMetaObject::invokeMethod(

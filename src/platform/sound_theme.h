@@ -16,6 +16,10 @@ class SoundTheme {
     // Starts the theme's sound for a named event and returns without waiting for it to end, so
     // sounds started one after another play over each other.
     virtual Result Play(const char* event) = 0;
+
+    // Silences the sound the last Play started, at once: it started too late to belong to its
+    // moment.
+    virtual void StopLastSound() = 0;
 };
 
 // Opens the theme on the thread that will play it.

@@ -19,6 +19,12 @@ namespace {
 using Result = SoundTheme::Result;
 using namespace std::chrono_literals;
 
+// Simulated time that stands still unless a test moves it: no beep is ever late by it.
+std::atomic<long long> simulatedMs{0};
+std::chrono::steady_clock::time_point StandingClock() {
+    return std::chrono::steady_clock::time_point{} + std::chrono::milliseconds(simulatedMs.load());
+}
+
 // Rings by remembering on which thread it was rung.
 class FallbackBell final : public Beeper {
   public:
@@ -39,6 +45,7 @@ class ScriptedTheme final : public SoundTheme {
         const auto answer = answers_.find(event);
         return answer == answers_.end() ? Result::NoSuchSound : answer->second;
     }
+    void StopLastSound() override { asked_->emplace_back("stop"); }
 
   private:
     std::map<std::string, Result> answers_;
@@ -64,7 +71,8 @@ TEST_P(DesktopBell, PlaysTheWindowBellOrRingsTheFallbackOnTheUserInterfaceThread
     FallbackBell fallback;
     {
         DesktopSoundBeeper beeper(
-            fallback, [&c, asked] { return std::make_unique<ScriptedTheme>(c.answers, asked); });
+            fallback, [&c, asked] { return std::make_unique<ScriptedTheme>(c.answers, asked); },
+            StandingClock);
         beeper.Beep();
         beeper.Beep();
         QCoreApplication::processEvents();
@@ -112,15 +120,19 @@ TEST(DesktopSoundBeeper, NeverWaitsForASoundAndPlaysEveryBeepOverTheLast) {
             }
             return Result::Playing;
         }
+        void StopLastSound() override { ADD_FAILURE() << "a sound in time was stopped"; }
     };
     auto hold = std::make_shared<Hold>();
     FallbackBell fallback;
     {
-        DesktopSoundBeeper beeper(fallback, [hold] {
-            auto theme = std::make_unique<HeldFirstSound>();
-            theme->hold = hold;
-            return theme;
-        });
+        DesktopSoundBeeper beeper(
+            fallback,
+            [hold] {
+                auto theme = std::make_unique<HeldFirstSound>();
+                theme->hold = hold;
+                return theme;
+            },
+            StandingClock);
         for (int beep = 0; beep < 3; ++beep) {
             beeper.Beep();  // a beep that waited for audio would sit out the held first sound
         }
@@ -149,6 +161,77 @@ TEST(DesktopSoundBeeper, ASoundServerThatNeverAnswersDoesNotHoldUpTheEnd) {
     QCoreApplication::processEvents();
     EXPECT_TRUE(fallback.threads.empty()) << "a bell rang for a beeper that is gone";
 }
+
+// A sound server that stalls: the first sound waits until the test lets go, as a server that is
+// stopped and then resumed keeps a client waiting. Two more beeps are asked for meanwhile, the
+// stall lasts `stallMs` of simulated time, and one beep is asked for once the server is back.
+struct StallCase {
+    const char* name;
+    long long stallMs;
+    Result answer;
+    int sounds;  // started
+    int stopped;
+    int fallbacks;
+};
+
+void PrintTo(const StallCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class StalledServer : public ::testing::TestWithParam<StallCase> {};
+
+TEST_P(StalledServer, ABeepThatCannotStartInTimeIsDroppedAndTheNextSoundsAtOnce) {
+    const StallCase& c = GetParam();
+    struct Stalling final : SoundTheme {
+        std::shared_ptr<Hold> hold;
+        std::promise<void> firstAsked;
+        Result answer = Result::Playing;
+        std::shared_ptr<std::atomic<int>> stopped;
+        Result Play(const char*) override {
+            if (hold->sounds++ == 0) {
+                firstAsked.set_value();
+                hold->Wait();
+            }
+            return answer;
+        }
+        void StopLastSound() override { ++*stopped; }
+    };
+    auto hold = std::make_shared<Hold>();
+    auto stopped = std::make_shared<std::atomic<int>>(0);
+    auto theme = std::make_unique<Stalling>();
+    theme->hold = hold;
+    theme->answer = c.answer;
+    theme->stopped = stopped;
+    std::future<void> firstAsked = theme->firstAsked.get_future();
+    FallbackBell fallback;
+    simulatedMs = 0;
+    {
+        DesktopSoundBeeper beeper(
+            fallback, [&theme] { return std::move(theme); }, StandingClock);
+        beeper.Beep();
+        firstAsked.wait();  // the server has the first sound and stalls
+        beeper.Beep();
+        beeper.Beep();
+        simulatedMs += c.stallMs;
+        hold->letGo.set_value();
+        beeper.Beep();  // the server is back
+    }  // every beep has been played, stopped or dropped, and every fallback rung, once it is gone
+    simulatedMs = 0;
+    EXPECT_TRUE(hold->heldUntilLetGo);
+    EXPECT_EQ(hold->sounds, c.sounds);
+    EXPECT_EQ(*stopped, c.stopped);
+    EXPECT_EQ(fallback.threads.size(), static_cast<std::size_t>(c.fallbacks));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Stalls, StalledServer,
+    ::testing::Values(StallCase{"NoStall", 0, Result::Playing, 4, 0, 0},
+                      StallCase{"StallUpToTheBound", 500, Result::Playing, 4, 0, 0},
+                      StallCase{"StallPastTheBound", 501, Result::Playing, 2, 1, 0},
+                      StallCase{"FrozenForFortySeconds", 40000, Result::Playing, 2, 1, 0},
+                      StallCase{"NoServerNoStall", 0, Result::Failed, 4, 0, 4},
+                      StallCase{"NoServerAfterAStall", 40000, Result::Failed, 2, 0, 1}),
+    [](const ::testing::TestParamInfo<StallCase>& row) { return std::string(row.param.name); });
 
 }  // namespace
 }  // namespace ksl

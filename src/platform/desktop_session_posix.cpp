@@ -1,0 +1,29 @@
+// The desktop session on Linux and other POSIX systems: X11 or Wayland, the freedesktop sound
+// theme through libcanberra, and the session's signals.
+#include "platform/accessibility_bridge_messages.h"
+#include "platform/canberra_sound_theme.h"
+#include "platform/desktop_session.h"
+#include "platform/display_guard.h"
+#include "platform/session_end_signals.h"
+
+namespace ksl {
+
+std::unique_ptr<QApplication> ConnectToTheDesktop(int& argc, char** argv) {
+    auto application = [&] {
+        const DisplayGuard guard;
+        return std::make_unique<QApplication>(argc, argv);
+    }();
+    // For the life of the program: the bus can go away at any time.
+    static const AccessibilityBridgeMessages bridge;
+    return application;
+}
+
+std::unique_ptr<SoundTheme> OpenDesktopSoundTheme() {
+    return OpenCanberraSoundTheme();
+}
+
+std::unique_ptr<QObject> EndOnSessionRequests(ProgramEnd& end) {
+    return std::make_unique<SessionEndSignals>(end);
+}
+
+}  // namespace ksl
