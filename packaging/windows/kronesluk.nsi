@@ -1,0 +1,91 @@
+; The Windows installer: the one program, a Start-menu shortcut with its icon, an uninstaller and
+; an entry among the installed apps. Installing over an installed copy replaces it in place.
+;
+;   makensis -DVERSION=1.00 -DPROGRAM=kronesluk.exe -DICON=kronesluk.ico
+;            -DFONT_LICENCE=copyright -DOUTFILE=kronesluk-1.00-setup.exe kronesluk.nsi
+Unicode true
+SetCompressor /SOLID lzma
+RequestExecutionLevel admin
+ManifestDPIAware true
+
+!include "MUI2.nsh"
+!include "x64.nsh"
+
+!define APP "Kronesluk"
+!define PUBLISHER "Tindrevik"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${APP}"
+
+Name "${APP}"
+OutFile "${OUTFILE}"
+InstallDir "$PROGRAMFILES64\${APP}"
+; An installed copy is upgraded where it stands.
+InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
+BrandingText "${APP} ${VERSION}"
+
+VIProductVersion "${VERSION}.0.0"
+VIAddVersionKey /LANG=0 "ProductName" "KSL"
+VIAddVersionKey /LANG=0 "CompanyName" "${PUBLISHER}"
+VIAddVersionKey /LANG=0 "FileDescription" "${APP} ${VERSION} installer"
+VIAddVersionKey /LANG=0 "FileVersion" "${VERSION}"
+VIAddVersionKey /LANG=0 "ProductVersion" "${VERSION}"
+
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
+!define MUI_ABORTWARNING
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!define MUI_FINISHPAGE_RUN "$INSTDIR\kronesluk.exe"
+!insertmacro MUI_PAGE_FINISH
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_LANGUAGE "Norwegian"
+
+Function .onInit
+    ${IfNot} ${RunningX64}
+        MessageBox MB_OK|MB_ICONSTOP "${APP} trenger 64-biters Windows."
+        Abort
+    ${EndIf}
+    SetRegView 64
+    SetShellVarContext all
+FunctionEnd
+
+Function un.onInit
+    SetRegView 64
+    SetShellVarContext all
+FunctionEnd
+
+Section "${APP}"
+    SetOutPath "$INSTDIR"
+    ; A running game holds its program open: stop here rather than leave a mixed install.
+    ClearErrors
+    File "/oname=kronesluk.exe" "${PROGRAM}"
+    ${If} ${Errors}
+        MessageBox MB_OK|MB_ICONSTOP "Kunne ikke skrive $INSTDIR\kronesluk.exe. Avslutt ${APP} og prøv igjen." /SD IDOK
+        Abort
+    ${EndIf}
+    File "/oname=Baskervald-ADF-licence.txt" "${FONT_LICENCE}"
+    WriteUninstaller "$INSTDIR\uninstall.exe"
+
+    CreateShortcut "$SMPROGRAMS\${APP}.lnk" "$INSTDIR\kronesluk.exe" "" "$INSTDIR\kronesluk.exe" 0
+
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${APP}"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\kronesluk.exe,0"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
+    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
+    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" ${SIZE_KB}
+SectionEnd
+
+Section "Uninstall"
+    Delete "$SMPROGRAMS\${APP}.lnk"
+    Delete "$INSTDIR\kronesluk.exe"
+    Delete "$INSTDIR\Baskervald-ADF-licence.txt"
+    Delete "$INSTDIR\uninstall.exe"
+    ; Only an empty folder goes: whatever the player put there stays.
+    RMDir "$INSTDIR"
+    DeleteRegKey HKLM "${UNINSTALL_KEY}"
+SectionEnd
