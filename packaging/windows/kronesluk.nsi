@@ -20,8 +20,6 @@ ManifestDPIAware true
 Name "${APP}"
 OutFile "${OUTFILE}"
 InstallDir "$PROGRAMFILES64\${APP}"
-; An installed copy is upgraded where it stands.
-InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
 BrandingText "${APP} ${VERSION}"
 
 VIProductVersion "${VERSION}.0.0"
@@ -35,6 +33,7 @@ VIAddVersionKey /LANG=0 "ProductVersion" "${VERSION}"
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
+!define MUI_PAGE_CUSTOMFUNCTION_PRE SkipWhenInstalled
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !define MUI_FINISHPAGE_RUN "$INSTDIR\kronesluk.exe"
@@ -53,9 +52,23 @@ VIAddVersionKey /LANG=0 "ProductVersion" "${VERSION}"
     ${EndIf}
 !macroend
 
+Var InstalledIn
+
+; An installed copy is upgraded where it stands, whatever folder is asked for: a second copy
+; would be left behind by the one uninstaller.
 Function .onInit
     !insertmacro ONLY_ONE
     SetShellVarContext all
+    ReadRegStr $InstalledIn HKLM "${UNINSTALL_KEY}" "InstallLocation"
+    ${If} $InstalledIn != ""
+        StrCpy $INSTDIR $InstalledIn
+    ${EndIf}
+FunctionEnd
+
+Function SkipWhenInstalled
+    ${If} $InstalledIn != ""
+        Abort
+    ${EndIf}
 FunctionEnd
 
 Function un.onInit

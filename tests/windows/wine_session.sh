@@ -87,15 +87,15 @@ short_path() {
 }
 
 # reg_query KEY [VALUE]: the value's data, or every value of the key as NAME TYPE DATA lines.
-# Fails when the key or value does not exist.
+# Fails when the key or value does not exist; reg's own messages go to $workdir/reg.log.
 reg_query() {
     local output
     if [ $# -ge 2 ]; then
-        output=$(timeout 60 "$wine" reg query "$1" /v "$2" 2>/dev/null) || return 1
+        output=$(timeout 60 "$wine" reg query "$1" /v "$2" 2>>"$workdir/reg.log") || return 1
         # "    NAME    REG_SZ    DATA": the data may hold runs of spaces itself.
         sed -n 's/\r$//; s/^    [^ ].*    REG_[A-Z_]*    //p' <<<"$output"
     else
-        output=$(timeout 60 "$wine" reg query "$1" 2>/dev/null) || return 1
+        output=$(timeout 60 "$wine" reg query "$1" 2>>"$workdir/reg.log") || return 1
         sed -n 's/\r$//; s/^    //p' <<<"$output"
     fi
 }
