@@ -26,7 +26,7 @@ VIProductVersion "${VERSION}.0.0"
 VIAddVersionKey /LANG=0 "ProductName" "KSL"
 VIAddVersionKey /LANG=0 "CompanyName" "${PUBLISHER}"
 VIAddVersionKey /LANG=0 "LegalCopyright" "© ${PUBLISHER}"
-VIAddVersionKey /LANG=0 "FileDescription" "${APP} ${VERSION} installer"
+VIAddVersionKey /LANG=0 "FileDescription" "Installasjon av ${APP} ${VERSION}"
 VIAddVersionKey /LANG=0 "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=0 "ProductVersion" "${VERSION}"
 
