@@ -12,7 +12,7 @@ file(COPY_FILE ${FONT_LICENCE} ${stage}/Kronesluk/Baskervald-ADF-licence.txt)
 file(SIZE ${stage}/Kronesluk/kronesluk.exe program_bytes)
 math(EXPR size_kb "(${program_bytes} + 1023) / 1024")
 execute_process(
-    COMMAND ${MAKENSIS} -V2 -INPUTCHARSET UTF8
+    COMMAND ${MAKENSIS} -V2 -WX -INPUTCHARSET UTF8
         -DVERSION=${VERSION}
         -DPROGRAM=${stage}/Kronesluk/kronesluk.exe
         -DFONT_LICENCE=${FONT_LICENCE}
