@@ -54,6 +54,12 @@ start_wine_prefix() {
     wait_for_wine 60 || fail "the new Wine prefix did not settle"
 }
 
+# The fonts a Windows machine has: Arial is Liberation Sans, which has its metrics.
+give_windows_fonts() {
+    timeout 60 "$wine" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial \
+        /d 'Liberation Sans' /f >>"$workdir/reg.log" 2>&1 || fail "could not give the prefix Arial"
+}
+
 # run_windows_program SECONDS PROGRAM [ARGUMENTS...]: run it and wait for it alone; its status is
 # returned. Programs the prefix runs beside it go on.
 run_windows_program() {
