@@ -3,6 +3,7 @@
 #include <sys/types.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -38,6 +39,27 @@ inline double CpuMilliseconds(pid_t pid) {
         }
     }
     return static_cast<double>(utime + stime) * 1000.0 / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
+// How often the threads of a process have given up or lost the processor so far, all threads
+// together (voluntary and nonvoluntary context switches in /proc/PID/task/*/status): at rest,
+// the number of times it woke up.
+inline long long ContextSwitches(pid_t pid) {
+    long long switches = 0;
+    std::error_code error;
+    for (const auto& task :
+         std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/task", error)) {
+        std::ifstream status(task.path() / "status");
+        std::string line;
+        while (std::getline(status, line)) {
+            for (const char* field : {"voluntary_ctxt_switches:", "nonvoluntary_ctxt_switches:"}) {
+                if (line.rfind(field, 0) == 0) {
+                    switches += std::stoll(line.substr(std::char_traits<char>::length(field)));
+                }
+            }
+        }
+    }
+    return switches;
 }
 
 }  // namespace ksl::bench
