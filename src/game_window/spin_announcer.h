@@ -13,9 +13,10 @@ class ClassicWindow;
 
 // Tells a screen reader the result of a spin once it is on the game window: the reels from
 // left to right, the prize picture or "Ingen Gevinst", and the balance sentence, as in
-// "2 0 4. Ingen Gevinst. Du har 29 kr igjen å spille for". Spoken once a spin, although the
-// balance and the result each come with a tick of their own, in either order, and those ticks
-// repeat.
+// "2 0 4. Ingen Gevinst. Du har 29 kr igjen å spille for". Spoken once a spin, when the second
+// of the balance and the result has come, each with a tick of its own, in either order. The
+// ticks of a freshly loaded window, which show what is already there, belong to no spin and
+// are not spoken.
 class SpinAnnouncer {
   public:
     explicit SpinAnnouncer(const ClassicWindow& gameWindow);

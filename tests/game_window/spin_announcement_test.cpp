@@ -44,7 +44,7 @@ TEST_P(Announcement, SpeaksWhatTheScreenShowsOnceASpin) {
     Click(c.stake);
     recording.clock.Advance(2099);
     EXPECT_TRUE(announcements.spoken.isEmpty());
-    // Once both 2100 ms ticks have landed, and never again, however often they come round.
+    // Once both 2100 ms ticks have landed, and never again.
     recording.clock.Advance(1);
     recording.clock.Advance(10000);
     EXPECT_EQ(announcements.spoken, QStringList{QString::fromUtf8(c.spoken)});
