@@ -128,9 +128,9 @@ class Recorder {
         // The server needs a moment to come up.
         for (int attempt = 0; attempt < 100 && stream_ == nullptr; ++attempt) {
             int error = 0;
-            stream_ =
-                pa_simple_new(server.c_str(), "sound_latency_bench", PA_STREAM_RECORD,
-                              "recorded.monitor", "the silent sink", &format, nullptr, &attr, &error);
+            stream_ = pa_simple_new(server.c_str(), "sound_latency_bench", PA_STREAM_RECORD,
+                                    "recorded.monitor", "the silent sink", &format, nullptr, &attr,
+                                    &error);
             if (stream_ == nullptr) {
                 std::this_thread::sleep_for(std::chrono::milliseconds(100));
             }

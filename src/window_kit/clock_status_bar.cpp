@@ -57,8 +57,10 @@ ClockStatusBar::ClockStatusBar(const StatusBarSpec& design, QWidget* parent, Wal
     row->setSpacing(PanelGap);
     time_ = AddPanel(*row, QStringLiteral("Time"), 0);
     date_ = AddPanel(*row, QStringLiteral("Date"), 0);
-    time_->setFixedWidth(ClockPanelWidth);
-    date_->setFixedWidth(ClockPanelWidth);
+    // Fixed in both directions, so that a new minute repaints the time panel alone: a panel
+    // that could change size would have the whole bar laid out and painted again.
+    time_->setFixedSize(ClockPanelWidth, design.height);
+    date_->setFixedSize(ClockPanelWidth, design.height);
     QLabel* title = AddPanel(*row, QStringLiteral("KSL"), 1);
     title->setText(QStringLiteral("Kronesluk"));
     title->setMinimumWidth(design.titlePanelMinimumWidth);
