@@ -61,7 +61,12 @@ Form2::~Form2() {
 std::unique_ptr<GameTimer> Form2::MakeTimer(const char* name, int intervalMs, bool runningAtLoad,
                                             Tick tick) {
     std::unique_ptr<GameTimer> timer = platform_.timers.MakeTimer(name, intervalMs);
-    timer->onTick = [this, tick] { (this->*tick)(); };
+    // One tick does a timer's whole work: every further one would show again what is already
+    // on screen, and only wake the program. So it rests until the next click starts it again.
+    timer->onTick = [this, tick, self = timer.get()] {
+        (this->*tick)();
+        self->Stop();
+    };
     timer->SetEnabled(runningAtLoad);
     return timer;
 }
@@ -180,8 +185,7 @@ void Form2::Timer3_Timer() {
 void Form2::Timer4_Timer() {
     Command1->setEnabled(true);
     Command2->setEnabled(true);
-    // Disabling the buttons left the focus nowhere. Only the first tick gives it back: the
-    // timer goes on ticking, and the player may have moved the focus since.
+    // Disabling the buttons left the focus nowhere: the stake just played takes it back.
     if (pressed_ != nullptr) {
         pressed_->setFocus(Qt::OtherFocusReason);
         pressed_ = nullptr;

@@ -15,7 +15,9 @@ namespace ksl {
 // The game window. A click on a stake button plays one spin and prepares its result in hidden
 // controls; eleven timers then reveal it: the reels left, middle and right at 500, 1200 and
 // 1900 ms, the balance with the prize picture and a beep (or "Ingen Gevinst ") at 2100 ms, and
-// the stake buttons again at 2500 ms. Its menu items are handled by whoever owns the window.
+// the stake buttons again at 2500 ms. Each timer ticks once and then rests until the next
+// click, so the window at rest wakes nobody. Its menu items are handled by whoever owns the
+// window.
 class Form2 : public ClassicWindow {
     Q_OBJECT
 

@@ -3,7 +3,9 @@
 #include <QDateTime>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <algorithm>
 #include <map>
+#include <utility>
 
 namespace ksl {
 namespace {
@@ -38,8 +40,9 @@ QString FormKey(const char* what, const QLabel& panel, int year = 0) {
 
 }  // namespace
 
-ClockStatusBar::ClockStatusBar(const StatusBarSpec& design, const QFont& font, QWidget* parent)
-    : QStatusBar(parent), panels_(new QWidget(this)) {
+ClockStatusBar::ClockStatusBar(const StatusBarSpec& design, const QFont& font, QWidget* parent,
+                               WallClock wallClock)
+    : QStatusBar(parent), panels_(new QWidget(this)), wallClock_(std::move(wallClock)) {
     setObjectName(QStringLiteral("StatusBar1"));
     setFont(font);
     setSizeGripEnabled(false);
@@ -53,8 +56,10 @@ ClockStatusBar::ClockStatusBar(const StatusBarSpec& design, const QFont& font, Q
     row->setSpacing(PanelGap);
     time_ = AddPanel(*row, QStringLiteral("Time"), 0);
     date_ = AddPanel(*row, QStringLiteral("Date"), 0);
-    time_->setFixedWidth(ClockPanelWidth);
-    date_->setFixedWidth(ClockPanelWidth);
+    // Fixed in both directions, so that a new minute repaints the time panel alone: a panel
+    // that could change size would have the whole bar laid out and painted again.
+    time_->setFixedSize(ClockPanelWidth, design.height);
+    date_->setFixedSize(ClockPanelWidth, design.height);
     QLabel* title = AddPanel(*row, QStringLiteral("KSL"), 1);
     title->setText(QStringLiteral("Kronesluk"));
     title->setMinimumWidth(design.titlePanelMinimumWidth);
@@ -65,17 +70,43 @@ ClockStatusBar::ClockStatusBar(const StatusBarSpec& design, const QFont& font, Q
     nextMinute_.setSingleShot(true);
     nextMinute_.setTimerType(Qt::PreciseTimer);
     connect(&nextMinute_, &QTimer::timeout, this, [this] { ShowTimeAndWaitForNextMinute(); });
-    ShowTimeAndWaitForNextMinute();
+    // Not on screen yet: the clock starts when the window is shown.
+    ShowTime(wallClock_());
 }
 
-int ClockStatusBar::MillisecondsToNextMinute(const QTime& now) {
-    constexpr int MinuteMs = 60'000;
-    return MinuteMs - (now.second() * 1000 + now.msec());
+QDateTime ClockStatusBar::NextWake() const {
+    return nextMinute_.isActive() ? nextWake_ : QDateTime();
+}
+
+QDateTime ClockStatusBar::NextMinute(const QDateTime& now) {
+    QDateTime minute = now;
+    minute.setTime(QTime(now.time().hour(), now.time().minute()));
+    return minute.addSecs(60);
+}
+
+QDateTime ClockStatusBar::ShownOnWaking(const QDateTime& now, const QDateTime& awaited) {
+    constexpr qint64 EarlyByAtMostMs = 1000;
+    const qint64 early = now.msecsTo(awaited);
+    return early > 0 && early <= EarlyByAtMostMs ? awaited : now;
 }
 
 void ClockStatusBar::resizeEvent(QResizeEvent* event) {
     QStatusBar::resizeEvent(event);
     panels_->setGeometry(rect());
+}
+
+void ClockStatusBar::showEvent(QShowEvent* event) {
+    QStatusBar::showEvent(event);
+    if (!nextMinute_.isActive()) {
+        nextWake_ = QDateTime();
+        ShowTimeAndWaitForNextMinute();
+    }
+}
+
+// A clock nobody can see need not wake; it is set right when it is shown again.
+void ClockStatusBar::hideEvent(QHideEvent* event) {
+    QStatusBar::hideEvent(event);
+    nextMinute_.stop();
 }
 
 void ClockStatusBar::ShowTime(const QDateTime& now) {
@@ -91,9 +122,11 @@ void ClockStatusBar::ShowTime(const QDateTime& now) {
 }
 
 void ClockStatusBar::ShowTimeAndWaitForNextMinute() {
-    const QDateTime now = QDateTime::currentDateTime();
-    ShowTime(now);
-    nextMinute_.start(MillisecondsToNextMinute(now.time()));
+    const QDateTime now = wallClock_();
+    const QDateTime shown = nextWake_.isValid() ? ShownOnWaking(now, nextWake_) : now;
+    ShowTime(shown);
+    nextWake_ = NextMinute(shown);
+    nextMinute_.start(static_cast<int>(std::max<qint64>(0, now.msecsTo(nextWake_))));
 }
 
 }  // namespace ksl

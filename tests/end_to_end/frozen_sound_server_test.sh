@@ -29,22 +29,8 @@ start_sound_server
 start_x_server
 start_recording beeps
 start_program "$program"
-wait_for 40 viewable '^Kronesluk$' >/dev/null || fail "the welcome window never appeared"
-xdotool windowfocus --sync "$(viewable '^Kronesluk$')" key F2
-wait_for 10 viewable 'Tindrevik' >/dev/null || fail "F2 did not show the game window"
-game=$(viewable 'Tindrevik')
+game=$(open_game_window)
 
-# An open menu is a viewable window of the program that no window manager places.
-menu_open() {
-    local id
-    for id in $(xdotool search --pid "$app_pid" 2>/dev/null); do
-        xwininfo -id "$id" 2>/dev/null | grep -q 'IsViewable' && ! is_placed_window "$id" && return 0
-    done
-    return 1
-}
-menu_closed() {
-    ! menu_open
-}
 # The About command ("&About" > "&Game") beeps every time, with the dialog open or not.
 about() {
     xdotool windowfocus --sync "$game" key alt+a

@@ -39,18 +39,7 @@ start_x_server
 # The About command of the game window ("&About" > "&Game"); nothing else sounds on the way.
 start_recording about
 start_program "$program"
-wait_for 40 viewable '^Kronesluk$' >/dev/null || fail "the welcome window never appeared"
-xdotool windowfocus --sync "$(viewable '^Kronesluk$')" key F2
-wait_for 10 viewable 'Tindrevik' >/dev/null || fail "F2 did not show the game window"
-game=$(viewable 'Tindrevik')
-# An open menu is a viewable window of the program that no window manager places.
-menu_open() {
-    local id
-    for id in $(xdotool search --pid "$app_pid" 2>/dev/null); do
-        xwininfo -id "$id" 2>/dev/null | grep -q 'IsViewable' && ! is_placed_window "$id" && return 0
-    done
-    return 1
-}
+game=$(open_game_window)
 xdotool windowfocus --sync "$game" key alt+a
 wait_for 5 menu_open || fail "Alt+A did not open the About menu"
 xdotool key g

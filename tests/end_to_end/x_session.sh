@@ -82,6 +82,18 @@ is_placed_window() {
     grep -q 'IsViewable' <<<"$info" && ! grep -q 'Override Redirect State: yes' <<<"$info"
 }
 
+# An open menu is a viewable window of the program that no window manager places.
+menu_open() {
+    local id
+    for id in $(xdotool search --pid "$app_pid" 2>/dev/null); do
+        xwininfo -id "$id" 2>/dev/null | grep -q 'IsViewable' && ! is_placed_window "$id" && return 0
+    done
+    return 1
+}
+menu_closed() {
+    ! menu_open
+}
+
 # The one viewable top-level window whose title matches.
 viewable() {
     local id
@@ -92,6 +104,14 @@ viewable() {
         fi
     done
     return 1
+}
+
+# From the welcome window, F2 opens the game; prints the game window's id.
+open_game_window() {
+    wait_for 40 viewable '^Kronesluk$' >/dev/null || fail "the welcome window never appeared"
+    xdotool windowfocus --sync "$(viewable '^Kronesluk$')" key F2
+    wait_for 10 viewable 'Tindrevik' >/dev/null || fail "F2 did not show the game window"
+    viewable 'Tindrevik'
 }
 
 # Ctrl+Q in the given window must end the program with status 0.

@@ -44,7 +44,7 @@ TEST_P(Announcement, SpeaksTheResultOnceASpinAsTheFirstReelShows) {
     Click(c.stake);
     recording.clock.Advance(499);
     EXPECT_TRUE(announcements.spoken.isEmpty());
-    // With the first reel, and never again, however often the reveal's ticks come round.
+    // With the first reel, and never again.
     recording.clock.Advance(1);
     recording.clock.Advance(10000);
     EXPECT_EQ(announcements.spoken, QStringList{QString::fromUtf8(c.spoken)});

@@ -2,6 +2,8 @@
 #include <QImage>
 #include <QSignalSpy>
 #include <array>
+#include <string>
+#include <vector>
 
 #include "game_window/game_window_fixture.h"
 
@@ -28,6 +30,18 @@ TEST_F(SpinTimeline, TimersHaveTheirDesignedIntervalsAndOnlyTheBalanceAndNoWinRu
         EXPECT_EQ(timer->Interval(), e.interval) << e.name;
         EXPECT_EQ(timer->IsEnabled(), e.running) << e.name;
     }
+}
+
+TEST_F(SpinTimeline, TheBalanceAndNoWinTickOnceAtLoadAndThenRest) {
+    Open();
+    recording.clock.AdvanceTo(2099);
+    EXPECT_EQ(recording.clock.Running(), (std::vector<std::string>{"Penger", "NoWin"}));
+    // Their one tick shows what is already on screen; then nothing of the window is left awake.
+    recording.clock.AdvanceTo(2100);
+    EXPECT_TRUE(recording.clock.Running().empty());
+    EXPECT_TRUE(Shown("Label17"));
+    EXPECT_TRUE(Shown("Label13"));
+    EXPECT_EQ(Text("Label17"), "30");
 }
 
 struct RevealCase {
@@ -85,6 +99,8 @@ TEST_P(Reveal, ShowsReelsLeftMiddleRightThenBalanceAndResultThenButtons) {
     EXPECT_EQ(Shown("Label13"), !win);
     EXPECT_EQ(PicturesShown(), win ? 1 : 0);
     EXPECT_EQ(recording.beeper.beeps, c.beeps);
+    // Every timer that has shown its part rests; only the stake buttons are still to come.
+    EXPECT_EQ(recording.clock.Running(), std::vector<std::string>{"Timer4"});
     if (win) {
         // The prize is painted, not just shown: its coins are on screen.
         const QImage prize = Find(c.shownAt2100)->grab().toImage();
@@ -102,8 +118,9 @@ TEST_P(Reveal, ShowsReelsLeftMiddleRightThenBalanceAndResultThenButtons) {
     recording.clock.AdvanceTo(2500);
     EXPECT_TRUE(Find("Command1")->isEnabled());
     EXPECT_TRUE(Find("Command2")->isEnabled());
+    EXPECT_TRUE(recording.clock.Running().empty());
 
-    // The timers that go on ticking change nothing more, and a win beeps only once.
+    // Nothing changes any more, and a win beeps only once.
     recording.clock.AdvanceTo(30'000);
     EXPECT_EQ(recording.beeper.beeps, c.beeps);
     EXPECT_EQ(PicturesShown(), win ? 1 : 0);
@@ -184,7 +201,7 @@ TEST_P(FocusAfterASpin, ComesBackToThePressedButtonOnceTheButtonsAreBack) {
     recording.clock.AdvanceTo(2500);
     EXPECT_EQ(window->focusWidget(), pressed);
 
-    // The timer ticks on; a player who moved the focus keeps it where they put it.
+    // A player who moves the focus afterwards keeps it where they put it.
     other->setFocus();
     recording.clock.AdvanceTo(10'000);
     EXPECT_EQ(window->focusWidget(), other);
@@ -265,6 +282,30 @@ TEST_F(SpinTimeline, ARefusedStakeNeverShowsAFigureThePlayerDoesNotHave) {
     recording.clock.AdvanceTo(2500);
     EXPECT_TRUE(Find("Command1")->isEnabled());
     EXPECT_TRUE(Find("Command2")->isEnabled());
+}
+
+TEST_F(SpinTimeline, ARefusedStakeClosedAtOnceStillShowsTheResultAndGivesTheButtonsBack) {
+    reels.Then({0, 1, 2});
+    Open(1);
+    Click("Command2");
+    ASSERT_EQ(recording.messages.told.size(), 1U);
+    EXPECT_EQ(recording.clock.Running(), (std::vector<std::string>{"Timer4", "Penger", "NoWin"}));
+    recording.clock.AdvanceTo(2099);
+    EXPECT_FALSE(Shown("Label17"));
+    EXPECT_FALSE(Shown("Label13"));
+    recording.clock.AdvanceTo(2100);
+    EXPECT_TRUE(Shown("Label17"));
+    EXPECT_TRUE(Shown("Label13"));
+    EXPECT_EQ(Text("Label17"), "1");
+    recording.clock.AdvanceTo(2499);
+    EXPECT_FALSE(Find("Command1")->isEnabled());
+    recording.clock.AdvanceTo(2500);
+    EXPECT_TRUE(Find("Command1")->isEnabled());
+    EXPECT_TRUE(Find("Command2")->isEnabled());
+    EXPECT_TRUE(recording.clock.Running().empty());
+    for (const char* reel : {"Label1", "Label2", "Label3"}) {
+        EXPECT_FALSE(Shown(reel)) << reel;
+    }
 }
 
 TEST_F(SpinTimeline, ReelsNotYetShownWhenTheStakeIsRefusedStayHidden) {

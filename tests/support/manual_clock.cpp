@@ -74,4 +74,14 @@ const GameTimer* ManualClock::Timer(const std::string& name) const {
     return found == timers_->rend() ? nullptr : *found;
 }
 
+std::vector<std::string> ManualClock::Running() const {
+    std::vector<std::string> names;
+    for (const SimulatedTimer* timer : *timers_) {
+        if (timer->enabled_) {
+            names.push_back(timer->name_);
+        }
+    }
+    return names;
+}
+
 }  // namespace ksl::testing

@@ -28,6 +28,8 @@ class ManualClock final : public TimerFactory {
 
     // The live timer of that name, or null; the newest one when a window was loaded again.
     [[nodiscard]] const GameTimer* Timer(const std::string& name) const;
+    // The names of the live timers that are running, in the order they were made.
+    [[nodiscard]] std::vector<std::string> Running() const;
 
   private:
     class SimulatedTimer;
