@@ -6,7 +6,7 @@
 Presses KEY on the focused stake button, then takes screenshots of the window as fast as the X
 server gives them and notes when each step of the reveal was first seen: the left, middle and
 right reels, the balance, the stake buttons back. Prints one line "step milliseconds" for each,
-counted from the moment just before the key went out.
+counted from the moment just before the key went out; then "won 1" or "won 0".
 
 A step can only be seen after it happened, and it can only happen after the key arrived, so a
 time below the designed one means a timer fired early. A busy machine only makes the figures
@@ -19,10 +19,12 @@ import time
 
 YELLOW = (255, 255, 0)
 ORANGE = (255, 128, 0)
+CREAM = (255, 255, 192)
 
 # Boxes in the client area, in pixels: left, top, width, height.
 REELS = {"left": (56, 72, 89, 73), "middle": (160, 72, 89, 73), "right": (264, 72, 89, 73)}
 BALANCE = (272, 168, 33, 17)
+NO_WIN = (224, 224, 137, 25)  # "Ingen Gevinst "
 STAKE_BUTTONS = [(376, 88, 49, 25), (376, 128, 49, 25)]
 CLIENT_HEIGHT = 424
 
@@ -34,12 +36,13 @@ class Frame:
         header = struct.unpack(">25I", data[:100])
         self.header_size, self.width, self.height = header[0], header[4], header[5]
         self.bytes_per_line, ncolours = header[12], header[19]
+        self.bytes_per_pixel = header[11] // 8
         self.pixels = data[self.header_size + ncolours * 12:]
         # The client area sits under the menu bar, at the window's bottom.
         self.top = self.height - CLIENT_HEIGHT
 
     def rgb(self, x, y):
-        o = (y + self.top) * self.bytes_per_line + x * 4
+        o = (y + self.top) * self.bytes_per_line + x * self.bytes_per_pixel
         b, g, r = self.pixels[o], self.pixels[o + 1], self.pixels[o + 2]
         return r, g, b
 
@@ -67,6 +70,7 @@ def main():
     subprocess.run(["xdotool", "key", key], check=True)
     seen = {}
     cleared = False
+    won = False
     deadline = start + 20
     while time.monotonic() < deadline:
         frame = Frame(window)
@@ -84,9 +88,11 @@ def main():
             seen.setdefault("balance", now_ms)
         if enabled:
             seen.setdefault("buttons", now_ms)
+            won = not frame.has(NO_WIN, CREAM)
             break
     for step in ("left", "middle", "right", "balance", "buttons"):
         print(step, seen.get(step, -1))
+    print("won", int(won))
 
 
 if __name__ == "__main__":
