@@ -1,5 +1,6 @@
 #include "window_design/fonts.h"
 
+#include <QFontDatabase>
 #include <cmath>
 
 namespace ksl {
@@ -30,6 +31,10 @@ QFont BaskervilleBold(double points) {
 }
 
 void RegisterFontSubstitutes() {
+#ifdef _WIN32
+    // Windows has Arial but no Baskerville stand-in: the program carries its own.
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/BaskervaldADFStd-Bold.otf"));
+#endif
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("Baskerville"), QStringLiteral("Baskervald ADF Std"));
 }

@@ -9,14 +9,17 @@ namespace ksl {
 
 TitleBar* FrameAsFixedWindow(QWidget& window, Qt::WindowFlags kind) {
     KeepAtItsSize(window);
-    if (!TitleBar::Wanted()) {
-        window.setWindowFlags(kind | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                              Qt::WindowCloseButtonHint);
-        return nullptr;
+#ifndef _WIN32
+    // Wayland's frame offers to minimise and maximise any window: ours draw their own.
+    if (TitleBar::Wanted()) {
+        // Qt drops the frameless hint from a window that also asks for a title.
+        window.setWindowFlags((kind & Qt::WindowType_Mask) | Qt::FramelessWindowHint);
+        return new TitleBar(window);
     }
-    // Qt drops the frameless hint from a window that also asks for a title.
-    window.setWindowFlags((kind & Qt::WindowType_Mask) | Qt::FramelessWindowHint);
-    return new TitleBar(window);
+#endif
+    window.setWindowFlags(kind | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint);
+    return nullptr;
 }
 
 }  // namespace ksl
