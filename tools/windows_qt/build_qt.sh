@@ -78,6 +78,19 @@ Suites: $suite $suite-updates
 Components: main
 Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
 SOURCES
+    # A Qt with a security update comes from the security archive; its source is there too.
+    security=$(apt-get indextargets --format '$(REPO_URI)' 'Created-By: Packages' 2>/dev/null \
+        | grep security | head -n1)
+    if [ -n "$security" ]; then
+        cat >>"$apt_dir/sources.list.d/qt-source.sources" <<SOURCES
+
+Types: deb-src
+URIs: $security
+Suites: $suite-security
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+SOURCES
+    fi
     apt_private=(-o "Dir::Etc::sourcelist=/dev/null" -o "Dir::Etc::sourceparts=$apt_dir/sources.list.d"
                  -o "Dir::State::Lists=$apt_dir/lists" -o "Debug::NoLocking=1")
     apt-get "${apt_private[@]}" update -q >&2
