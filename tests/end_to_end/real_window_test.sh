@@ -45,7 +45,10 @@ sys.exit(0 if found else 1)
 PY
 }
 
-left_reel_revealed && fail "a reel showed before any spin"
+# Until the game window has painted, the X server may still show what stood there before: the
+# welcome window's yellow title. Once painted, no reel may show before a spin.
+left_reel_hidden() { ! left_reel_revealed; }
+wait_for 5 left_reel_hidden || fail "a reel showed before any spin"
 xdotool mousemove --window "$game" 400 $((88 + 12 + menu_height)) click 1
 # The reveal runs on the program's own timers; a busy machine may take a while to paint it.
 wait_for 10 left_reel_revealed || fail "no reel was revealed after clicking 1 Kr"
