@@ -42,6 +42,17 @@ class GameWindowFixture : public ::testing::Test {
 
     void Click(const char* button) { QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton); }
 
+    // The stake buttons come back at 2500 ms, not a millisecond sooner, and then every timer
+    // of the window rests until the next click.
+    void ExpectButtonsBackAt2500AndEveryTimerAtRest() {
+        recording.clock.AdvanceTo(2499);
+        EXPECT_FALSE(Find("Command1")->isEnabled());
+        recording.clock.AdvanceTo(2500);
+        EXPECT_TRUE(Find("Command1")->isEnabled());
+        EXPECT_TRUE(Find("Command2")->isEnabled());
+        EXPECT_TRUE(recording.clock.Running().empty());
+    }
+
     ScriptedReels reels;
     RecordingPlatform recording;
     std::unique_ptr<SlotMachine> machine;

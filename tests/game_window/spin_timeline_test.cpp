@@ -113,12 +113,7 @@ TEST_P(Reveal, ShowsReelsLeftMiddleRightThenBalanceAndResultThenButtons) {
         EXPECT_GT(golden, prize.width() * prize.height() / 10) << c.shownAt2100;
     }
 
-    recording.clock.AdvanceTo(2499);
-    EXPECT_FALSE(Find("Command1")->isEnabled());
-    recording.clock.AdvanceTo(2500);
-    EXPECT_TRUE(Find("Command1")->isEnabled());
-    EXPECT_TRUE(Find("Command2")->isEnabled());
-    EXPECT_TRUE(recording.clock.Running().empty());
+    ExpectButtonsBackAt2500AndEveryTimerAtRest();
 
     // Nothing changes any more, and a win beeps only once.
     recording.clock.AdvanceTo(30'000);
@@ -297,12 +292,7 @@ TEST_F(SpinTimeline, ARefusedStakeClosedAtOnceStillShowsTheResultAndGivesTheButt
     EXPECT_TRUE(Shown("Label17"));
     EXPECT_TRUE(Shown("Label13"));
     EXPECT_EQ(Text("Label17"), "1");
-    recording.clock.AdvanceTo(2499);
-    EXPECT_FALSE(Find("Command1")->isEnabled());
-    recording.clock.AdvanceTo(2500);
-    EXPECT_TRUE(Find("Command1")->isEnabled());
-    EXPECT_TRUE(Find("Command2")->isEnabled());
-    EXPECT_TRUE(recording.clock.Running().empty());
+    ExpectButtonsBackAt2500AndEveryTimerAtRest();
     for (const char* reel : {"Label1", "Label2", "Label3"}) {
         EXPECT_FALSE(Shown(reel)) << reel;
     }
