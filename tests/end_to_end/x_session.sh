@@ -39,7 +39,30 @@ trap cleanup EXIT
 fail() {
     echo "FAIL: $*" >&2
     [ -f "$workdir/app.log" ] && sed 's/^/  kronesluk: /' "$workdir/app.log" >&2
+    describe_program >&2
     exit 1
+}
+
+# What became of the program, for a failure that a busy machine makes rare: whether it ended
+# and how, or else where its threads wait and which windows it has.
+describe_program() {
+    [ -n "$app_pid" ] || return 0
+    if ended "$app_pid"; then
+        local status=0
+        wait "$app_pid" 2>/dev/null || status=$?
+        app_pid=""
+        echo "  the program had ended with status $status"
+        return 0
+    fi
+    local task
+    for task in /proc/"$app_pid"/task/*; do
+        echo "  thread $(cat "$task/comm" 2>/dev/null) waits in $(cat "$task/wchan" 2>/dev/null)"
+    done
+    local id
+    for id in $(xdotool search --pid "$app_pid" 2>/dev/null); do
+        echo "  window $id '$(xdotool getwindowname "$id" 2>/dev/null)'" \
+            "$(xwininfo -id "$id" 2>/dev/null | grep -o 'Map State: .*')"
+    done
 }
 
 # wait_for SECONDS COMMAND...: retry a check until it holds or time runs out.
