@@ -32,10 +32,11 @@ void SpinAnnouncer::Revealing() {
 QString SpinMessage(const SpinResult& result, const QString& balance,
                     const std::array<QString, 3>& reelsLeftToRight) {
     // Commas, which a screen reader reads as short pauses: other punctuation may be read out,
-    // and a full stop pauses for longer.
+    // and a full stop pauses for longer. The prize goes without "kr": the balance after it
+    // names the unit, and a three-digit balance is then still heard before the next Space.
     const QString outcome = result.Outcome == Outcome::Loss
                                 ? QStringLiteral("Ingen gevinst")
-                                : QStringLiteral("Gevinst %1 kr").arg(result.Change);
+                                : QStringLiteral("Gevinst %1").arg(result.Change);
     return QStringLiteral("%1, %2 kr, hjul %3 %4 %5.")
         .arg(outcome, balance, reelsLeftToRight[0], reelsLeftToRight[1], reelsLeftToRight[2]);
 }

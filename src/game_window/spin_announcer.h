@@ -15,7 +15,7 @@ class ClassicWindow;
 
 // Tells a screen reader the result of a spin, once a spin, as the reveal begins: what matters
 // first, in few words: the outcome, the balance, then the reels from left to right, as in
-// "Ingen gevinst, 29 kr, hjul 2 0 4." or "Gevinst 10 kr, 40 kr, hjul 2 2 2.". A screen reader
+// "Ingen gevinst, 29 kr, hjul 2 0 4." or "Gevinst 10, 40 kr, hjul 2 2 2.". A screen reader
 // stops speaking at every key press, and a player who plays on at once presses the next key
 // about 4 seconds after the last. Spoken as the first reel shows, the outcome and the balance
 // are heard before then; spoken with the balance, at 2100 ms, they would be cut off.

@@ -31,8 +31,10 @@ MODIFIER_HOLD = 0.15  # Orca misses modifiers pressed and released in the same i
 
 # What a spin must have told the player, in the game's Norwegian: the outcome and the balance.
 LOSS = re.compile(r"\bingen gevinst\b", re.IGNORECASE)
-WIN = re.compile(r"\bgevinst:? (\d+) kr\b", re.IGNORECASE)
-BALANCE = re.compile(r"gevinst(?::? \d+ kr)?[.,]? (?:du har )?(-?\d+) kr\b", re.IGNORECASE)
+# "Gevinst 100, 202 kr, ..." or "Ingen gevinst, 201 kr, ...": the balance is the amount after
+# the outcome, never the prize.
+WIN = re.compile(r"\bgevinst (\d+),", re.IGNORECASE)
+BALANCE = re.compile(r"\bgevinst(?: \d+)?, (-?\d+) kr\b", re.IGNORECASE)
 START_INSTRUCTION = "Press F2 for å starte spillet"
 ABOUT_TEXTS = ["Versjon 2000 Pro", "Er du spillegal?", "Advarsel !"]
 

@@ -54,12 +54,10 @@ INSTANTIATE_TEST_SUITE_P(
     Spins, Announcement,
     ::testing::Values(
         AnnouncementCase{"Loss", {4, 0, 2}, 30, "Command1", "Ingen gevinst, 29 kr, hjul 0 2 4."},
+        AnnouncementCase{"TripleTwo", {2, 2, 2}, 30, "Command1", "Gevinst 10, 40 kr, hjul 2 2 2."},
+        AnnouncementCase{"PairOfOnes", {1, 1, 3}, 30, "Command2", "Gevinst 4, 34 kr, hjul 1 3 1."},
         AnnouncementCase{
-            "TripleTwo", {2, 2, 2}, 30, "Command1", "Gevinst 10 kr, 40 kr, hjul 2 2 2."},
-        AnnouncementCase{
-            "PairOfOnes", {1, 1, 3}, 30, "Command2", "Gevinst 4 kr, 34 kr, hjul 1 3 1."},
-        AnnouncementCase{
-            "TripleZeroAtTwo", {0, 0, 0}, 30, "Command2", "Gevinst 100 kr, 130 kr, hjul 0 0 0."},
+            "TripleZeroAtTwo", {0, 0, 0}, 30, "Command2", "Gevinst 100, 130 kr, hjul 0 0 0."},
         // The refusal is closed at once, before any reel is revealed: the balance handed back.
         AnnouncementCase{
             "RefusedTwoKroner", {4, 0, 2}, 1, "Command2", "Ingen gevinst, 1 kr, hjul 0 2 4."}),
@@ -78,7 +76,7 @@ TEST_F(SpinAnnouncements, TheNextSpinWithdrawsTheLastAnnouncement) {
     Click("Command1");
     EXPECT_FALSE(announcer->isVisible());
     recording.clock.Advance(500);
-    EXPECT_EQ(announcer->Message(), "Gevinst 10 kr, 39 kr, hjul 2 2 2.");
+    EXPECT_EQ(announcer->Message(), "Gevinst 10, 39 kr, hjul 2 2 2.");
 }
 
 }  // namespace
