@@ -1,15 +1,28 @@
 #!/usr/bin/env bash
 # The game heard through a real screen reader: Orca at its default settings, speaking through
 # speech-dispatcher and espeak-ng into a sound server of the test's own in real time, on a
-# private session bus and accessibility bus, under Xvfb and openbox. play_by_ear.py plays from
-# the keyboard at a player's pace and checks, from the logs of Orca and speech-dispatcher, what
-# was heard. Everything started here is stopped here, by its pid.
+# private session bus and accessibility bus, under Xvfb and openbox. A player's script plays
+# from the keyboard and checks, from the logs of Orca and speech-dispatcher, what was heard:
+#   spins     play_by_ear.py, eight spins at a player's pace, and the About dialog;
+#   messages  hear_messages.py, a game lost to the last krone: the refused 2-kr spin's message,
+#             the end of the game's, and the welcome window again.
+# Everything started here is stopped here, by its pid.
 #
-#   screen_reader_speech_test.sh PATH_TO_KRONESLUK [--measure-only]
+#   screen_reader_speech_test.sh PATH_TO_KRONESLUK spins|messages [--measure-only]
 set -euo pipefail
 
 program=$1
-shift
+scenario=$2
+shift 2
+# The wall clock stands still at a moment whose draws make the scenario: for the spins, the
+# longest results (the balance climbs to three digits with 0 0 0 and 4 4 4 at 1 kr, loses
+# there, and the last spin wins 100 kr at 2 kr); for the messages, 32 losses in a row. The
+# monotonic clock, and with it every timer of the reveal, runs on.
+case $scenario in
+    spins) player=play_by_ear.py moment="2026-12-08 15:20:39" ;;
+    messages) player=hear_messages.py moment="2026-12-08 12:00:11" ;;
+    *) echo "unknown scenario $scenario" >&2; exit 2 ;;
+esac
 here=$(dirname "${BASH_SOURCE[0]}")
 # shellcheck source=x_session.sh
 source "$here/x_session.sh"
@@ -38,11 +51,8 @@ start_sound_server
 start_accessibility_bus
 start_speech_server
 start_screen_reader
-# The wall clock stands still at a moment whose draws make the longest results: the balance
-# climbs to three digits (0 0 0 and 4 4 4 at 1 kr), loses there, and the last spin wins
-# 100 kr at 2 kr. The monotonic clock, and with it every timer of the reveal, runs on.
 frozen_clock=(env "LD_PRELOAD=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1"
-              "FAKETIME=2026-12-08 15:20:39" FAKETIME_DONT_FAKE_MONOTONIC=1 TZ=UTC)
+              "FAKETIME=$moment" FAKETIME_DONT_FAKE_MONOTONIC=1 TZ=UTC)
 # Under the sanitizer build, Qt's own bridge to the accessibility bus now and then leaves an
 # object of its own behind when a screen reader has been asking it questions up to the end;
 # the game's leaks are checked by the accessibility tree test, which runs the same windows.
@@ -51,11 +61,11 @@ ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0:verify_asan_link_ord
     start_program "${frozen_clock[@]}" "$program"
 
 status=0
-timeout 150 /usr/bin/python3 "$here/play_by_ear.py" "$workdir/orca.log" \
+timeout 180 /usr/bin/python3 "$here/$player" "$workdir/orca.log" \
     "$workdir/speechd/speech-dispatcher.log" "$@" || status=$?
 [ -n "${KSL_KEEP_LOGS:-}" ] && cp "$workdir/orca.log" "$workdir/speechd/speech-dispatcher.log" \
     "$KSL_KEEP_LOGS/"
-[ "$status" -eq 0 ] || fail "what the player heard falls short (play_by_ear.py)"
+[ "$status" -eq 0 ] || fail "what the player heard falls short ($player)"
 
 started="$app_pid $screen_reader_pid $speech_server_pid $registry_pid $accessibility_bus_pid"
 started+=" $launcher_pid $session_bus_pid $sound_server_pid $wm_pid $xvfb_pid"
@@ -73,4 +83,4 @@ stop_everything
 for pid in $started; do
     gone "$pid" || fail "process $pid is still there: $(tr '\0' ' ' <"/proc/$pid/cmdline")"
 done
-echo "PASS: a blind player hears how to start, every spin's outcome and balance, and About"
+echo "PASS: a blind player hears what $player checks ($scenario)"

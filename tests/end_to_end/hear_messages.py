@@ -1,0 +1,109 @@
+#!/usr/bin/python3
+"""Loses a whole game from the keyboard under Orca, as a blind player would, and checks that
+both of the game's messages were heard in full when they opened, and the welcome window's
+instruction after the game. The draws must all lose (a still clock gives that): 29 spins at
+"1 Kr" leave 1 kr, a spin at "2 Kr" is refused with a message, and two more at "1 Kr" end the
+game with another. OK on the last message leads back to the welcome window; F2 starts over.
+
+    hear_messages.py ORCA_DEBUG_LOG SPEECH_DISPATCHER_LOG [--measure-only]
+
+The program, Orca and speech-dispatcher must be running (see screen_reader_speech_test.sh).
+"""
+
+import subprocess
+import sys
+import time
+
+from play_by_ear import (START_INSTRUCTION, fail, key, read_screen_reader_log, read_speech_log,
+                         report_step, wait_for_window, wait_until_quiet, within)
+
+# The buttons come back 2.5 s after a spin; a little more lets the focus settle.
+SPIN_PACE = 2.8
+SPINS_TO_ONE_KRONE = 29
+REFUSAL = ("Du har ikke nok penger til å spille med 2 kroners innsats, spill med 1 kroners "
+           "innsats!")
+OUT_OF_MONEY = "Du har ikke mer penger å spille for !"
+
+
+def wait_until_closed(pattern, seconds=10):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", pattern],
+                               capture_output=True, text=True)
+        if not found.stdout.split():
+            return
+        time.sleep(0.1)
+    fail(f"the window {pattern!r} did not close")
+
+
+def spins(count):
+    for _ in range(count):
+        key("space")
+        time.sleep(SPIN_PACE)
+
+
+def hear_message(speech_log):
+    """The key that opens a message has just been pressed: lets Orca read it all, then OK."""
+    wait_for_window("^KSL$")
+    wait_until_quiet(speech_log, 25)
+    return key("Return")
+
+
+def play(speech_log):
+    """Returns the steps that were listened to: (what, from, to)."""
+    steps = []
+    welcome = wait_for_window("^Kronesluk$")
+    time.sleep(8)  # the screen reader reads the new window
+    subprocess.run(["xdotool", "windowactivate", "--sync", welcome], check=True, timeout=20)
+    key("F2")
+    wait_for_window("Tindrevik")
+    time.sleep(6)
+
+    spins(SPINS_TO_ONE_KRONE)
+    key("Tab")
+    time.sleep(1.5)
+    opened = key("space")
+    steps.append(("the refusal", opened, hear_message(speech_log)))
+    wait_until_closed("^KSL$")
+    time.sleep(1.5)
+
+    # The focus is back on "2 Kr": Tab to "1 Kr", lose the last krone, then one more.
+    key("Tab")
+    time.sleep(1.5)
+    spins(1)
+    opened = key("space")
+    steps.append(("the end of the game", opened, hear_message(speech_log)))
+    wait_for_window("^Kronesluk$")
+    back = time.time()
+    wait_until_quiet(speech_log, 15)
+    steps.append(("the welcome window again", back, key("F2")))
+    wait_for_window("Tindrevik")
+    time.sleep(2)
+    return steps
+
+
+def main():
+    measure_only = "--measure-only" in sys.argv
+    orca_log, speech_log = [arg for arg in sys.argv[1:] if not arg.startswith("--")]
+    steps = play(speech_log)
+    time.sleep(1.0)  # the logs catch up
+    utterances = read_speech_log(speech_log)
+    decisions = read_screen_reader_log(orca_log)
+
+    expected = {"the refusal": REFUSAL, "the end of the game": OUT_OF_MONEY,
+                "the welcome window again": START_INSTRUCTION}
+    faults = []
+    for what, start, end in steps:
+        report_step(what, start, end, utterances, decisions)
+        spoken = within(utterances, start, end, lambda u: u.queued)
+        heard = " ".join(u.heard_by(end) for u in spoken)
+        if expected[what] not in " ".join(heard.split()):
+            faults.append(f"{what}: {expected[what]!r} was not heard in full, only {heard!r}")
+    for fault in faults:
+        print(f"FAULT: {fault}")
+    if faults and not measure_only:
+        fail(f"{len(faults)} faults in what the player heard")
+
+
+if __name__ == "__main__":
+    main()
