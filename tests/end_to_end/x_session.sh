@@ -40,7 +40,22 @@ fail() {
     echo "FAIL: $*" >&2
     [ -f "$workdir/app.log" ] && sed 's/^/  kronesluk: /' "$workdir/app.log" >&2
     describe_program >&2
+    describe_desktop >&2
     exit 1
+}
+
+# Whether the X server and the window manager still run, and what they said.
+describe_desktop() {
+    local name pid log
+    for name in xvfb wm; do
+        pid=${name}_pid
+        pid=${!pid}
+        [ -n "$pid" ] || continue
+        log=$workdir/$([ "$name" = wm ] && echo openbox || echo xvfb).log
+        if ended "$pid"; then echo "  $name (pid $pid) had ended"; fi
+        [ -s "$log" ] && tail -n 5 "$log" | sed "s/^/  $name: /"
+    done
+    return 0
 }
 
 # What became of the program, for a failure that a busy machine makes rare: whether it ended
