@@ -59,6 +59,7 @@ frozen_clock=(env "LD_PRELOAD=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.
 # The still clock is loaded ahead of the sanitizer's runtime, which then must not object.
 ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0:verify_asan_link_order=0" \
     start_program "${frozen_clock[@]}" "$program"
+still_clock_owners=$app_pid
 
 status=0
 timeout 180 /usr/bin/python3 "$here/$player" "$workdir/orca.log" \

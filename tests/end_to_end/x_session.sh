@@ -28,10 +28,19 @@ stop() {
     wait "$1" 2>/dev/null || true
 }
 
+# A program run at a still clock (libfaketime) shares the clock with its children through two
+# files named by its pid; they go when it ends of itself, but not when it is stopped, nor
+# behind Wine. Tests name such programs here, and the files go at the end.
+still_clock_owners=""
+
 cleanup() {
     stop "$app_pid"
     stop "$wm_pid"
     stop "$xvfb_pid"
+    local pid
+    for pid in $still_clock_owners; do
+        rm -f "/dev/shm/faketime_shm_$pid" "/dev/shm/sem.faketime_sem_$pid"
+    done
     rm -rf "$workdir"
 }
 trap cleanup EXIT

@@ -32,6 +32,7 @@ program='C:\Program Files\Kronesluk\kronesluk.exe'
     >>"$workdir/reg.log" 2>&1
 "${frozen_clock[@]}" WINEDEBUG=-all,+relay "$wine" "$program" >"$workdir/app.log" 2>&1 &
 app_pid=$!
+still_clock_owners=$app_pid
 
 wait_for 60 viewable '^Kronesluk$' >/dev/null || fail "the welcome window never appeared"
 viewable 'Tindrevik' >/dev/null && fail "the game window is visible at start-up"
