@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Shared by the tests that run the real program in a real X server. Source it; then call
 # start_x_server, optionally start_window_manager, and start_program PATH. Everything started
 # is stopped when the script exits.

@@ -18,7 +18,8 @@ wineserver=$(wine_tool wineserver)
 # A private prefix, quiet, and with no offer to download Mono or Gecko. Wine's menu builder
 # stays off: it would copy every Start-menu shortcut into the desktop menus of the user running
 # the test, far outside the prefix.
-export WINEPREFIX="$workdir/wineprefix"
+# A test that needs no fresh Windows may keep its prefix between runs (KSL_KEPT_WINEPREFIX).
+export WINEPREFIX="${KSL_KEPT_WINEPREFIX:-$workdir/wineprefix}"
 export WINEARCH=win64
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
@@ -39,6 +40,20 @@ stop_wine() {
     [ -d "$WINEPREFIX" ] || return 0
     "$wineserver" -k 2>/dev/null || true
     wait_for_wine 30 || echo "warning: the Wine server of $WINEPREFIX did not end" >&2
+    forget_wine_server_folder
+}
+
+# The Wine server keeps its socket in /tmp/wine-XXXXXX/server-DEV-INODE, named by the prefix's
+# device and inode, and leaves the folder behind when it ends.
+forget_wine_server_folder() {
+    local device inode server folder
+    read -r device inode < <(stat -c '%d %i' "$WINEPREFIX")
+    server=$(printf 'server-%x-%x' "$device" "$inode")
+    for folder in /tmp/wine-*/"$server"; do
+        [ -d "$folder" ] || continue
+        rm -rf "$folder"
+        rmdir "$(dirname "$folder")" 2>/dev/null || true
+    done
 }
 
 # Chain onto whatever clean-up the script has so far: Wine goes first, as the prefix lives in
