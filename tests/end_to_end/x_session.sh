@@ -87,7 +87,11 @@ describe_program() {
     for id in $(xdotool search --pid "$app_pid" 2>/dev/null); do
         echo "  window $id '$(xdotool getwindowname "$id" 2>/dev/null)'" \
             "$(xwininfo -id "$id" 2>/dev/null | grep -o 'Map State: .*')"
+        xprop -id "$id" WM_STATE WM_HINTS _NET_WM_STATE _NET_WM_DESKTOP _NET_WM_WINDOW_TYPE \
+            2>/dev/null | sed 's/^/    /'
     done
+    xprop -root _NET_CLIENT_LIST _NET_CURRENT_DESKTOP _NET_ACTIVE_WINDOW 2>/dev/null |
+        sed 's/^/  root: /'
 }
 
 # wait_for SECONDS COMMAND...: retry a check until it holds or time runs out.
@@ -109,12 +113,13 @@ start_x_server() {
     export DISPLAY=":$(cat "$workdir/display")"
 }
 
-# openbox, as a player's desktop runs a window manager; it is ready once it owns the screen.
+# openbox, as a player's desktop runs a window manager. It claims the screen early in its
+# start-up, but a window mapped before the start-up has ended may never be managed, and so
+# never shown: it is ready once it runs the command it is given for then.
 start_window_manager() {
-    openbox --sm-disable >"$workdir/openbox.log" 2>&1 &
+    openbox --sm-disable --startup "touch $workdir/openbox-started" >"$workdir/openbox.log" 2>&1 &
     wm_pid=$!
-    wait_for 10 bash -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" ||
-        fail "openbox did not start"
+    wait_for 10 test -e "$workdir/openbox-started" || fail "openbox did not start"
 }
 
 start_program() {
