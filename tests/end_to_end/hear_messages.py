@@ -11,11 +11,10 @@ The program, Orca and speech-dispatcher must be running (see screen_reader_speec
 """
 
 import subprocess
-import sys
 import time
 
-from play_by_ear import (START_INSTRUCTION, fail, key, read_screen_reader_log, read_speech_log,
-                         report_step, wait_for_window, wait_until_quiet, within)
+from play_by_ear import (START_INSTRUCTION, fail, heard_between, key, play_and_listen,
+                         report_faults, report_step, wait_for_window, wait_until_quiet)
 
 # The buttons come back 2.5 s after a spin; a little more lets the focus settle.
 SPIN_PACE = 2.8
@@ -83,26 +82,17 @@ def play(speech_log):
 
 
 def main():
-    measure_only = "--measure-only" in sys.argv
-    orca_log, speech_log = [arg for arg in sys.argv[1:] if not arg.startswith("--")]
-    steps = play(speech_log)
-    time.sleep(1.0)  # the logs catch up
-    utterances = read_speech_log(speech_log)
-    decisions = read_screen_reader_log(orca_log)
+    steps, utterances, decisions, measure_only = play_and_listen(play)
 
     expected = {"the refusal": REFUSAL, "the end of the game": OUT_OF_MONEY,
                 "the welcome window again": START_INSTRUCTION}
     faults = []
     for what, start, end in steps:
         report_step(what, start, end, utterances, decisions)
-        spoken = within(utterances, start, end, lambda u: u.queued)
-        heard = " ".join(u.heard_by(end) for u in spoken)
+        heard = heard_between(utterances, start, end)
         if expected[what] not in " ".join(heard.split()):
             faults.append(f"{what}: {expected[what]!r} was not heard in full, only {heard!r}")
-    for fault in faults:
-        print(f"FAULT: {fault}")
-    if faults and not measure_only:
-        fail(f"{len(faults)} faults in what the player heard")
+    report_faults(faults, measure_only)
 
 
 if __name__ == "__main__":

@@ -243,6 +243,11 @@ def within(items, start, end, when=lambda item: item[0]):
     return [item for item in items if start <= when(item) < end]
 
 
+def heard_between(utterances, start, end):
+    """The words queued from `start` that were played to their end by `end`."""
+    return " ".join(u.heard_by(end) for u in within(utterances, start, end, lambda u: u.queued))
+
+
 # ---------------------------------------------------------------------------------------------
 # Checking
 
@@ -293,15 +298,21 @@ def check_spin(number, stake, start, end, balance_before, utterances, decisions)
     return balance_heard, took, faults
 
 
-def main():
+def play_and_listen(player):
+    """Plays with `player(speech_log)` as the command line says, then reads what was heard:
+    returns the steps played, the utterances, Orca's decisions, and whether only to measure."""
     measure_only = "--measure-only" in sys.argv
     orca_log, speech_log = [arg for arg in sys.argv[1:] if not arg.startswith("--")]
-    steps = play(speech_log)
+    steps = player(speech_log)
     time.sleep(1.0)  # the logs catch up
     utterances = read_speech_log(speech_log)
-    decisions = read_screen_reader_log(orca_log)
     if not utterances:
         fail("speech-dispatcher spoke nothing")
+    return steps, utterances, read_screen_reader_log(orca_log), measure_only
+
+
+def main():
+    steps, utterances, decisions, measure_only = play_and_listen(play)
 
     faults = []
     ends = [step[1] for step in steps[1:]] + [time.time()]
@@ -313,7 +324,7 @@ def main():
         spin += what == "Space"
         title = f"spin {spin} at {stake} kr (Space)" if what == "Space" else what
         report_step(title, start, end, utterances, decisions)
-        heard = " ".join(u.heard_by(end) for u in within(utterances, start, end, lambda u: u.queued))
+        heard = heard_between(utterances, start, end)
         if what == "welcome window" and START_INSTRUCTION not in heard:
             faults.append(f"the welcome window did not say how to start, only {heard!r}")
         if what == "Space":
@@ -335,6 +346,10 @@ def main():
     if took:
         print(f"--- Space to the end of the spoken outcome and balance: median {statistics.median(took):.2f} s"
               f" (from {min(took):.2f} to {max(took):.2f} s)")
+    report_faults(faults, measure_only)
+
+
+def report_faults(faults, measure_only):
     for fault in faults:
         print(f"FAULT: {fault}")
     if faults and not measure_only:
