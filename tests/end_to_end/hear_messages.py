@@ -16,8 +16,9 @@ import time
 from play_by_ear import (START_INSTRUCTION, fail, heard_between, key, play_and_listen,
                          report_faults, report_step, wait_for_window, wait_until_quiet)
 
-# The buttons come back 2.5 s after a spin; a little more lets the focus settle.
-SPIN_PACE = 2.8
+# The buttons come back 2.5 s after a spin. A Space before then is lost, and the game would
+# not be where the script thinks it is; a second more leaves room for a busy machine.
+SPIN_PACE = 3.5
 SPINS_TO_ONE_KRONE = 29
 REFUSAL = ("Du har ikke nok penger til å spille med 2 kroners innsats, spill med 1 kroners "
            "innsats!")
