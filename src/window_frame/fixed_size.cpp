@@ -1,9 +1,10 @@
 #include "window_frame/fixed_size.h"
 
 #include <QEvent>
-#include <QGuiApplication>
 #include <QTimer>
 #include <QWidget>
+
+#include "window_frame/on_wayland.h"
 
 namespace ksl {
 namespace {
@@ -28,7 +29,7 @@ class SizeKeeper final : public QObject {
 
   private:
     void BackToNormal() {
-        if (QGuiApplication::platformName() != QLatin1String("wayland")) {
+        if (!OnWayland()) {
             window_.showNormal();
             return;
         }

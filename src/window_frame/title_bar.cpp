@@ -8,10 +8,12 @@
 #include <QToolButton>
 #include <QWindow>
 
+#include "window_frame/on_wayland.h"
+
 namespace ksl {
 
 bool TitleBar::Wanted() {
-    return QGuiApplication::platformName().startsWith(QStringLiteral("wayland"));
+    return OnWayland();
 }
 
 TitleBar::TitleBar(QWidget& window)

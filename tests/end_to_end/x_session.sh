@@ -56,16 +56,13 @@ fail() {
 
 # Whether the X server and the window manager still run, and what they said.
 describe_desktop() {
-    local name pid log
-    for name in xvfb wm; do
-        pid=${name}_pid
-        pid=${!pid}
-        [ -n "$pid" ] || continue
-        log=$workdir/$([ "$name" = wm ] && echo openbox || echo xvfb).log
-        if ended "$pid"; then echo "  $name (pid $pid) had ended"; fi
-        [ -s "$log" ] && tail -n 5 "$log" | sed "s/^/  $name: /"
-    done
-    return 0
+    describe_helper xvfb "$xvfb_pid" "$workdir/xvfb.log"
+    describe_helper openbox "$wm_pid" "$workdir/openbox.log"
+}
+describe_helper() { # describe_helper NAME PID LOG
+    [ -n "$2" ] || return 0
+    if ended "$2"; then echo "  $1 (pid $2) had ended"; fi
+    if [ -s "$3" ]; then tail -n 5 "$3" | sed "s/^/  $1: /"; fi
 }
 
 # What became of the program, for a failure that a busy machine makes rare: whether it ended
