@@ -15,12 +15,17 @@ jobs=$(nproc 2>/dev/null || echo 2)
 say() { printf '\033[1mwindows qt:\033[0m %s\n' "$*" >&2; }
 
 # The same version as Debian's own Qt: moc, rcc and uic of the host must match the target's.
+# The cache is keyed on Debian's exact version, so a security update (6.4.2+dfsg-N+1) that the
+# Linux build picks up rebuilds the Windows Qt from the updated source too.
+debian_version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
 qt_version=$(dpkg-query -W -f='${source:Upstream-Version}' qt6-base-dev)
 qt_version=${qt_version%%+*}
 
 # Only what the game uses, built for size. The tablet header is missing from Debian's source;
 # the Windows platform plugin of 6.4 does not compile without OpenGL, so OpenGL stays (loaded
 # dynamically), and does not link without Direct2D, whose DirectWrite font database it names.
+# The second platform plugin that draws through Direct2D 1.1 is never loaded by the game: it
+# would compile the whole Windows plugin a second time.
 qt_options=(
     -DBUILD_SHARED_LIBS=OFF
     -DCMAKE_BUILD_TYPE=MinSizeRel
@@ -29,6 +34,7 @@ qt_options=(
     -DQT_QMAKE_TARGET_MKSPEC=win32-g++
     -DINPUT_opengl=dynamic
     -DFEATURE_tabletevent=OFF
+    -DFEATURE_direct2d1_1=OFF
     -DFEATURE_sql=OFF
     -DFEATURE_network=OFF
     -DFEATURE_dbus=OFF
@@ -47,7 +53,7 @@ qt_options=(
     -DFEATURE_system_pcre2=OFF
     -DFEATURE_system_doubleconversion=OFF
 )
-key=$(printf '%s\n' "$qt_version" "${qt_options[@]}" "$(x86_64-w64-mingw32-g++-posix -dumpversion)" \
+key=$(printf '%s\n' "$debian_version" "${qt_options[@]}" "$(x86_64-w64-mingw32-g++-posix -dumpversion)" \
     | sha256sum | cut -c1-12)
 
 cache=${KSL_CACHE_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/kronesluk}
@@ -57,7 +63,7 @@ if [ -f "$prefix/.complete" ]; then
     exit 0
 fi
 
-work="$cache/qt-$qt_version-work"
+work="$cache/qt-$qt_version-work/$debian_version"
 mkdir -p "$work"
 
 # Debian's source package, fetched and verified by apt through a private configuration that
@@ -69,7 +75,11 @@ if [ ! -f "$source_dir/.fetched" ]; then
     mkdir -p "$apt_dir/sources.list.d" "$apt_dir/lists/partial" "$work/download"
     mirror=$(apt-get indextargets --format '$(REPO_URI)' 'Created-By: Packages' 2>/dev/null \
         | grep -v security | head -n1)
-    mirror=${mirror:-http://deb.debian.org/debian/}
+    if [ -z "$mirror" ]; then
+        say "apt names no Debian mirror to fetch the qt6-base source from: add one to"
+        say "/etc/apt/sources.list (or sources.list.d), run 'apt-get update', and try again"
+        exit 1
+    fi
     suite=$(. /etc/os-release && echo "$VERSION_CODENAME")
     cat >"$apt_dir/sources.list.d/qt-source.sources" <<SOURCES
 Types: deb-src
@@ -94,7 +104,7 @@ SOURCES
     apt_private=(-o "Dir::Etc::sourcelist=/dev/null" -o "Dir::Etc::sourceparts=$apt_dir/sources.list.d"
                  -o "Dir::State::Lists=$apt_dir/lists" -o "Debug::NoLocking=1")
     apt-get "${apt_private[@]}" update -q >&2
-    (cd "$work/download" && apt-get "${apt_private[@]}" source --download-only -q "qt6-base=$(dpkg-query -W -f='${Version}' qt6-base-dev)" >&2)
+    (cd "$work/download" && apt-get "${apt_private[@]}" source --download-only -q "qt6-base=$debian_version" >&2)
     rm -rf "$source_dir"
     dpkg-source --no-check -x "$work/download"/qt6-base_*.dsc "$source_dir" >&2
     touch "$source_dir/.fetched"
