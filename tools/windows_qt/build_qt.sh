@@ -4,6 +4,7 @@
 # outside the checkout. A second run with the same version and options finds it and returns.
 #
 #   tools/windows_qt/build_qt.sh          prints the prefix of the ready Qt on stdout
+#   tools/windows_qt/build_qt.sh --cached prints it only if it is built already, else fails
 #
 # KSL_CACHE_DIR moves the cache (default: ${XDG_CACHE_HOME:-~/.cache}/kronesluk).
 set -euo pipefail
@@ -62,6 +63,7 @@ if [ -f "$prefix/.complete" ]; then
     printf '%s\n' "$prefix"
     exit 0
 fi
+[ "${1:-}" = --cached ] && exit 1
 
 work="$cache/qt-$qt_version-work/$debian_version"
 mkdir -p "$work"
@@ -74,7 +76,7 @@ if [ ! -f "$source_dir/.fetched" ]; then
     apt_dir="$work/apt"
     mkdir -p "$apt_dir/sources.list.d" "$apt_dir/lists/partial" "$work/download"
     mirror=$(apt-get indextargets --format '$(REPO_URI)' 'Created-By: Packages' 2>/dev/null \
-        | grep -v security | head -n1)
+        | grep -v security | head -n1 || true)
     if [ -z "$mirror" ]; then
         say "apt names no Debian mirror to fetch the qt6-base source from: add one to"
         say "/etc/apt/sources.list (or sources.list.d), run 'apt-get update', and try again"
@@ -90,7 +92,7 @@ Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
 SOURCES
     # A Qt with a security update comes from the security archive; its source is there too.
     security=$(apt-get indextargets --format '$(REPO_URI)' 'Created-By: Packages' 2>/dev/null \
-        | grep security | head -n1)
+        | grep security | head -n1 || true)
     if [ -n "$security" ]; then
         cat >>"$apt_dir/sources.list.d/qt-source.sources" <<SOURCES
 
