@@ -48,11 +48,13 @@ spin_with space Command2 "the spin at 2 kr"
 # About > Game from the keyboard, then System Info and its message, then Esc for the dialog.
 xdotool key alt+a g
 wait_for 10 viewable '^About Kronesluk$' >/dev/null || fail "the About dialog did not open"
+wait_for 10 has_focus "$(viewable '^About Kronesluk$')" || fail "the About dialog has no keyboard"
 xdotool key Tab space
 wait_for 10 viewable '^KSL$' >/dev/null || fail "System Info showed no message"
 xdotool key Return
 wait_for 10 not viewable '^KSL$' || fail "the message did not close"
-sleep 0.5
+wait_for 10 has_focus "$(viewable '^About Kronesluk$')" ||
+    fail "the keyboard did not come back to the About dialog after the message"
 xdotool key Escape
 wait_for 10 not viewable '^About Kronesluk$' ||
     fail "Esc did not reach the About dialog after the message"
@@ -66,7 +68,7 @@ size() { xwininfo -id "$game" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print
 is_designed_size() { [ "$(size)" = 448x443 ]; }
 for request in maximized_vert,maximized_horz fullscreen; do
     wmctrl -i -r "$game" -b add,"$request"
-    sleep 1
+    wm_has_handled "$game"
     wait_for 5 is_designed_size || fail "after asking for $request the game window is $(size)"
     kill -0 "$app_pid" 2>/dev/null || fail "the program ended after asking for $request"
 done

@@ -156,6 +156,18 @@ viewable() {
     return 1
 }
 
+# The window has the keyboard: key presses sent now reach it.
+has_focus() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
+
+# wm_has_handled WINDOW: openbox has carried out every request sent before for the window. It
+# handles them in order, so once a later one shows (keep above), the earlier ones are done.
+wm_has_handled() {
+    wmctrl -i -r "$1" -b add,above
+    wait_for 10 eval "xprop -id $1 _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE" ||
+        fail "openbox did not answer a request for window $1"
+    wmctrl -i -r "$1" -b remove,above
+}
+
 # From the welcome window, F2 opens the game; prints the game window's id.
 open_game_window() {
     wait_for 40 viewable '^Kronesluk$' >/dev/null || fail "the welcome window never appeared"
