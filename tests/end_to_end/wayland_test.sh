@@ -45,13 +45,6 @@ start_client() {
         WAYLAND_DEBUG=client "$program" >"$workdir/app.log" 2>"$workdir/wayland.log" &
     app_pid=$!
 }
-# The messages the program has had, in order; the log's other lines go to app.log at the end.
-heard() { grep -oE "^\[[0-9. ]+\] +[a-z_]+@[0-9]+\.[a-z_]+\(" "$workdir/wayland.log"; }
-# has INTERFACE: the last of the interface's enter and leave events was an enter.
-has() { heard | grep -E "$1@[0-9]+\.(enter|leave)\(" | tail -n 1 | grep -q '\.enter($'; }
-configures() { heard | grep -c 'xdg_toplevel@[0-9]*\.configure($' || true; }
-popups() { heard | grep -c 'xdg_popup@[0-9]*\.configure($' || true; }
-more_than() { [ "$("$1")" -gt "$2" ]; } # more_than COUNTER N
 keep_program_log() {
     if [ -f "$workdir/wayland.log" ]; then
         grep -v '^\[' "$workdir/wayland.log" >>"$workdir/app.log" || true
@@ -60,6 +53,9 @@ keep_program_log() {
 
 # shellcheck source=weston_scene.sh
 source "$here/weston_scene.sh"
+wayland_log="$workdir/wayland.log"
+# shellcheck source=wayland_heard.sh
+source "$here/wayland_heard.sh"
 # Client area 448 x 424 under a menu bar of 19 and our title bar of 28.
 has_size() { # has_size TITLE WIDTH HEIGHT
     local box
@@ -90,26 +86,7 @@ start_client
 wait_for 40 shown "$welcome" || fail "no welcome window"
 output=$(xwininfo -root -tree | awk '/Weston Compositor/ {print $1; exit}')
 [ -n "$output" ] || fail "the compositor's window is not on the X server"
-# click_in TITLE X Y: a click at X,Y of the window. Weston follows the X pointer only from the
-# moment it enters its window; a pointer that has never left it still stands at 0,0 for Weston,
-# on the panel's terminal launcher. So the pointer leaves and comes back to the spot, and
-# clicks once the program knows it is there; then the window clicked has the keyboard.
-click_in() {
-    local box
-    read -r -a box <<<"$(window_box "$1")"
-    xdotool mousemove 1010 750
-    xdotool mousemove --window "$output" $((box[0] + $2)) $((box[1] + $3))
-    wait_for 10 pointer_at "$2" "$3" || fail "the pointer did not reach $2,$3 of $1"
-    xdotool windowfocus --sync "$output" click 1
-    wait_for 10 has wl_keyboard || fail "a click on $1 did not give the program the keyboard"
-}
-# pointer_at X Y: the last place the program heard of the pointer, in its window.
-pointer_at() {
-    grep -oE '^\[[0-9. ]+\] +wl_pointer@[0-9]+\.(enter|motion)\(.*\)$' "$workdir/wayland.log" |
-        tail -n 1 | grep -qE "\\b$1\\.0+, $2\\.0+\\)$"
-}
-
-click_in "$welcome" 224 300
+click_in "$output" "$welcome" 224 300
 xdotool key F2
 wait_for 20 shown "$game" || fail "F2 did not show the game window"
 wait_for 10 not shown "$welcome" || fail "F2 left the welcome window up"
@@ -130,9 +107,9 @@ wait_for 10 button Command1 enabled || fail "the buttons did not come back after
 # Weston maximises even a window of fixed size. The window must come back at its size, keep
 # the keyboard, and live through drawing again: a spin after each shortcut.
 for shortcut in super+shift+m super+shift+f; do
-    asked=$(configures)
+    asked=$(count_of xdg_toplevel.configure)
     xdotool key "$shortcut"
-    wait_for 10 more_than configures "$asked" || fail "$shortcut did not reach the game window"
+    wait_for 10 more_than "$asked" xdg_toplevel.configure || fail "$shortcut did not reach the game window"
     alive || { sed 's/^/  kronesluk: /' "$workdir/app.log" >&2; fail "$shortcut ended the program"; }
     wait_for 5 has_designed_size "$game" || fail "after $shortcut the game window is $(window_box "$game")"
     xdotool key space
@@ -145,15 +122,15 @@ done
 
 # The About dialog, 382 x 190 under our title bar of 28, and Esc closes it.
 about='About Kronesluk'
-opened=$(popups)
+opened=$(count_of xdg_popup.configure)
 xdotool key alt+a
-wait_for 10 more_than popups "$opened" || fail "Alt+A opened no menu"
+wait_for 10 more_than "$opened" xdg_popup.configure || fail "Alt+A opened no menu"
 xdotool key g
 wait_for 10 shown "$about" || fail "About > Game showed no dialog"
 has_size "$about" 382 218 || fail "the About dialog is $(window_box "$about")"
 xdotool key Escape
 wait_for 10 not shown "$about" || fail "Esc left the About dialog up"
-click_in "$game" 224 300
+click_in "$output" "$game" 224 300
 
 xdotool key ctrl+q
 wait_for 10 not alive || fail "Ctrl+Q did not end the program"

@@ -77,12 +77,16 @@ start_session() {
     # The library itself, not its wrapper: the pid is then the program's own, and no wrapper
     # leaves its shared memory behind when stopped.
     env "${theme[@]}" QT_QPA_PLATFORM=wayland LD_PRELOAD="$still_clock" FAKETIME="$moment" \
-        FAKETIME_DONT_FAKE_MONOTONIC=1 "$program" >"$workdir/app.log" 2>&1 &
+        FAKETIME_DONT_FAKE_MONOTONIC=1 WAYLAND_DEBUG=client "$program" \
+        >"$workdir/app.log" 2>"$wayland_log" &
     app_pid=$!
 }
 
 # shellcheck source=../../tests/end_to_end/weston_scene.sh
 source "$here/../../tests/end_to_end/weston_scene.sh"
+wayland_log="$workdir/wayland.log"
+# shellcheck source=../../tests/end_to_end/wayland_heard.sh
+source "$here/../../tests/end_to_end/wayland_heard.sh"
 
 compositor_window() { xwininfo -root -tree | awk '/Weston Compositor/ {print $1; exit}'; }
 
@@ -136,15 +140,13 @@ pictures() {
     pointer_beside "$welcome"
     take "$welcome" "welcome-window$3"
 
-    local box output
-    read -r -a box <<<"$(window_box "$welcome")"
+    local output box
     output=$(compositor_window)
     [ -n "$output" ] || fail "the compositor's window is not on the X server"
     # A click on the welcome window, away from its menu, gives it the keyboard.
-    xdotool mousemove --window "$output" $(((box[0] + 224) * scale)) $(((box[1] + 300) * scale)) \
-        click 1
-    xdotool windowfocus --sync "$output" key F2
-    wait_for 10 shown "$game" || fail "F2 did not show the game window"
+    click_in "$output" "$welcome" 224 300 "$scale"
+    xdotool key F2
+    wait_for 20 shown "$game" || fail "F2 did not show the game window"
     wait_for 10 not shown "$welcome" || fail "F2 left the welcome window up"
     pointer_beside "$game"
     # Space spins at 1 krone; the reveal ends with the buttons back, after two and a half seconds.
@@ -152,8 +154,10 @@ pictures() {
     sleep 3
     take "$game" "game-window$3"
 
+    local menus
+    menus=$(count_of xdg_popup.configure)
     xdotool key alt+a
-    sleep 0.5
+    wait_for 10 more_than "$menus" xdg_popup.configure || fail "Alt+A opened no menu"
     xdotool key g
     wait_for 10 shown "$about" || fail "the About command showed no dialog"
     pointer_beside "$about"
@@ -164,8 +168,7 @@ pictures() {
     xdotool key Return
     wait_for 10 not shown "$about" || fail "Enter did not close the About dialog"
     read -r -a box <<<"$(window_box "$game")"
-    xdotool mousemove --window "$output" $(((box[0] + 300) * scale)) $(((box[3] - 5) * scale)) \
-        click 1
+    click_in "$output" "$game" 300 $((box[3] - box[1] - 5)) "$scale"
     xdotool key ctrl+q
     wait_for 10 ended "$app_pid" || fail "Ctrl+Q did not end the program"
     stop_program
