@@ -10,15 +10,15 @@ game with another. OK on the last message leads back to the welcome window; F2 s
 The program, Orca and speech-dispatcher must be running (see screen_reader_speech_test.sh).
 """
 
+import os
 import subprocess
+import tempfile
 import time
 
 from play_by_ear import (START_INSTRUCTION, fail, heard_between, key, play_and_listen,
                          report_faults, report_step, wait_for_window, wait_until_quiet)
 
-# The buttons come back 2.5 s after a spin. A Space before then is lost, and the game would
-# not be where the script thinks it is; a second more leaves room for a busy machine.
-SPIN_PACE = 3.5
+PROBE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "game_window_probe.py")
 SPINS_TO_ONE_KRONE = 29
 REFUSAL = ("Du har ikke nok penger til å spille med 2 kroners innsats, spill med 1 kroners "
            "innsats!")
@@ -36,10 +36,39 @@ def wait_until_closed(pattern, seconds=10):
     fail(f"the window {pattern!r} did not close")
 
 
-def spins(count):
+def wait_until(condition, seconds, fault):
+    deadline = time.monotonic() + seconds
+    while not condition():
+        if time.monotonic() > deadline:
+            fail(fault)
+        time.sleep(0.1)
+
+
+class StakeButtons:
+    """The game window's "1 Kr", read off the screen as the player sees it."""
+
+    def __init__(self, window):
+        self.window = window
+        height = subprocess.run(["xwininfo", "-id", window], capture_output=True, text=True,
+                                check=True).stdout.split("Height:")[1].split()[0]
+        self.menu_height = str(int(height) - 424)
+        self.folder = tempfile.TemporaryDirectory()  # goes when the player is done
+        self.shot = os.path.join(self.folder.name, "game.xwd")
+
+    def enabled(self):
+        subprocess.run(["xwd", "-silent", "-id", self.window, "-out", self.shot], check=True,
+                       timeout=20)
+        return subprocess.run([PROBE, self.shot, "0", self.menu_height, "Command1", "enabled"],
+                              timeout=20).returncode == 0
+
+
+def spins(count, buttons):
+    """Each Space once the stake buttons are back, 2.5 s after the one before: a Space before
+    then is lost, and the game would not be where the script thinks it is."""
     for _ in range(count):
         key("space")
-        time.sleep(SPIN_PACE)
+        wait_until(lambda: not buttons.enabled(), 10, "Space started no spin")
+        wait_until(buttons.enabled, 20, "the stake buttons did not come back after a spin")
 
 
 def hear_message(speech_log):
@@ -56,10 +85,10 @@ def play(speech_log):
     time.sleep(8)  # the screen reader reads the new window
     subprocess.run(["xdotool", "windowactivate", "--sync", welcome], check=True, timeout=20)
     key("F2")
-    wait_for_window("Tindrevik")
+    buttons = StakeButtons(wait_for_window("Tindrevik"))
     time.sleep(6)
 
-    spins(SPINS_TO_ONE_KRONE)
+    spins(SPINS_TO_ONE_KRONE, buttons)
     key("Tab")
     time.sleep(1.5)
     opened = key("space")
@@ -70,7 +99,7 @@ def play(speech_log):
     # The focus is back on "2 Kr": Tab to "1 Kr", lose the last krone, then one more.
     key("Tab")
     time.sleep(1.5)
-    spins(1)
+    spins(1, buttons)
     opened = key("space")
     steps.append(("the end of the game", opened, hear_message(speech_log)))
     wait_for_window("^Kronesluk$")
