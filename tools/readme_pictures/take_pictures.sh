@@ -3,6 +3,9 @@
 #
 #   take_pictures.sh PATH_TO_KRONESLUK OUTPUT_FOLDER
 #
+# KSL_PICTURE_OPTIMISATION sets optipng's level (5, the smallest files, unless set): a check of
+# what the pictures show need not wait for their smallest form.
+#
 # Two sessions, each on a Weston of its own (on an X server of its own, whose key presses Weston
 # hands to the game): a light desktop at the ordinary density, and Adwaita-Dark at twice the
 # density. Each gives the welcome window, the game window after one spin of 1 krone, and the
@@ -122,7 +125,7 @@ still() {
 # take TITLE NAME: the window, once still, as an optimised PNG in the output folder.
 take() {
     wait_for 20 still "$1" || fail "the window '$1' did not hold still"
-    optipng -quiet -o5 -strip all "$workdir/after.png"
+    optipng -quiet "-o${KSL_PICTURE_OPTIMISATION:-5}" -strip all "$workdir/after.png"
     mv "$workdir/after.png" "$out/$2.png"
     echo "$out/$2.png"
 }

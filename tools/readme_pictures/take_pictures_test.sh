@@ -9,7 +9,7 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 
-"$here/take_pictures.sh" "$1" "$out" >/dev/null
+KSL_PICTURE_OPTIMISATION=1 "$here/take_pictures.sh" "$1" "$out" >/dev/null
 
 python3 - "$out" <<'EOF'
 import struct
