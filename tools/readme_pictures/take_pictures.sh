@@ -140,6 +140,8 @@ mkdir -p "$out"
 pictures() {
     start_session "$1" "$2"
     wait_for 40 shown "$welcome" || fail "no welcome window"
+    # Weston hands a new window the keyboard, and its title bar is drawn as the active one.
+    wait_for 20 has wl_keyboard || fail "the welcome window did not get the keyboard"
     pointer_beside "$welcome"
     take "$welcome" "welcome-window$3"
 
