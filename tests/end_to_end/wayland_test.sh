@@ -87,9 +87,11 @@ wait_for 40 shown "$welcome" || fail "no welcome window"
 output=$(xwininfo -root -tree | awk '/Weston Compositor/ {print $1; exit}')
 [ -n "$output" ] || fail "the compositor's window is not on the X server"
 click_in "$output" "$welcome" 224 300
+entered=$(count_of wl_keyboard.enter)
 xdotool key F2
-wait_for 20 shown "$game" || fail "F2 did not show the game window"
+wait_for 20 shown "$game" || fail "F2 did not show the game window" "$(last_heard)"
 wait_for 10 not shown "$welcome" || fail "F2 left the welcome window up"
+wait_for 10 keyboard_came_after "$entered" || fail "the game window did not get the keyboard"
 has_designed_size "$game" || fail "the game window is $(window_box "$game")"
 
 button() { # button Command1|Command2 enabled|focused: read off the compositor's output
@@ -122,9 +124,7 @@ done
 
 # The About dialog, 382 x 190 under our title bar of 28, and Esc closes it.
 about='About Kronesluk'
-opened=$(count_of xdg_popup.configure)
-xdotool key alt+a
-wait_for 10 more_than "$opened" xdg_popup.configure || fail "Alt+A opened no menu"
+open_menu alt+a
 xdotool key g
 wait_for 10 shown "$about" || fail "About > Game showed no dialog"
 has_size "$about" 382 218 || fail "the About dialog is $(window_box "$about")"

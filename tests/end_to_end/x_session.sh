@@ -47,7 +47,7 @@ cleanup() {
 trap cleanup EXIT
 
 fail() {
-    echo "FAIL: $*" >&2
+    printf "FAIL: %s\n" "$*" >&2
     [ -f "$workdir/app.log" ] && sed 's/^/  kronesluk: /' "$workdir/app.log" >&2
     describe_program >&2
     describe_desktop >&2

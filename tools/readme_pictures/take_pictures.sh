@@ -145,24 +145,23 @@ pictures() {
     pointer_beside "$welcome"
     take "$welcome" "welcome-window$3"
 
-    local output box
+    local output box entered
     output=$(compositor_window)
     [ -n "$output" ] || fail "the compositor's window is not on the X server"
     # A click on the welcome window, away from its menu, gives it the keyboard.
     click_in "$output" "$welcome" 224 300 "$scale"
+    entered=$(count_of wl_keyboard.enter)
     xdotool key F2
-    wait_for 20 shown "$game" || fail "F2 did not show the game window"
+    wait_for 20 shown "$game" || fail "F2 did not show the game window" "$(last_heard)"
     wait_for 10 not shown "$welcome" || fail "F2 left the welcome window up"
+    wait_for 10 keyboard_came_after "$entered" || fail "the game window did not get the keyboard"
     pointer_beside "$game"
     # Space spins at 1 krone; the reveal ends with the buttons back, after two and a half seconds.
     xdotool key space
     sleep 3
     take "$game" "game-window$3"
 
-    local menus
-    menus=$(count_of xdg_popup.configure)
-    xdotool key alt+a
-    wait_for 10 more_than "$menus" xdg_popup.configure || fail "Alt+A opened no menu"
+    open_menu alt+a
     xdotool key g
     wait_for 10 shown "$about" || fail "the About command showed no dialog"
     pointer_beside "$about"
