@@ -1,14 +1,19 @@
-// The desktop session on Windows: the system's own display, its default sound, and the end of
-// the session.
+// The desktop session on Windows: the system's own display, its default sound, screen readers
+// through UI Automation, and the end of the session.
 #include <QGuiApplication>
 
+#include "accessibility/notification_events.h"
 #include "platform/desktop_session.h"
 #include "platform/message_beep_sound.h"
 
 namespace ksl {
 
 std::unique_ptr<QApplication> ConnectToTheDesktop(int& argc, char** argv) {
-    return std::make_unique<QApplication>(argc, argv);
+    auto application = std::make_unique<QApplication>(argc, argv);
+    // Qt's bridge to UI Automation passes on no shown notification and no opened message box:
+    // screen readers hear the game's messages as UI Automation notifications instead.
+    new NotificationEvents(application.get());
+    return application;
 }
 
 std::unique_ptr<SoundTheme> OpenDesktopSoundTheme() {

@@ -2,7 +2,9 @@
 #include <QStringList>
 
 #include "accessibility/announcer.h"
+#include "accessibility/notification_events.h"
 #include "game_window/game_window_fixture.h"
+#include "support/notification_recorder.h"
 
 namespace ksl::testing {
 namespace {
@@ -33,11 +35,14 @@ struct AnnouncementCase {
 class Announcement : public GameWindowFixture,
                      public ::testing::WithParamInterface<AnnouncementCase> {};
 
+// On Windows the same words go to UI Automation as a notification.
 TEST_P(Announcement, SpeaksTheResultOnceASpinAsTheFirstReelShows) {
     const AnnouncementCase& c = GetParam();
     reels.Then(c.reels);
     Open(c.balance);
     SpokenAnnouncements announcements(*Find<Announcer>("Announcer"));
+    const NotificationEvents windowsDesktop;
+    NotificationRecorder notifications;
 
     // The balance and "Ingen Gevinst " tick from the start, but no spin has been played yet.
     recording.clock.AdvanceTo(4200);
@@ -48,6 +53,7 @@ TEST_P(Announcement, SpeaksTheResultOnceASpinAsTheFirstReelShows) {
     recording.clock.Advance(1);
     recording.clock.Advance(10000);
     EXPECT_EQ(announcements.spoken, QStringList{QString::fromUtf8(c.spoken)});
+    EXPECT_EQ(notifications.told, announcements.spoken);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -7,7 +7,9 @@
 #include <QtTest/QTest>
 
 #include "accessibility/announcer.h"
+#include "accessibility/notification_events.h"
 #include "shell/form1.h"
+#include "support/notification_recorder.h"
 
 namespace ksl {
 namespace {
@@ -79,8 +81,10 @@ TEST_F(WelcomeWindow, MenuStartsTheGameWithF2AndExitsWithCtrlQ) {
 }
 
 // The window has no control that takes the focus; coming to the front, it tells a screen
-// reader how to start, in a status message of its status bar.
+// reader how to start, in a status message of its status bar, and on Windows in a notification.
 TEST_F(WelcomeWindow, TellsAScreenReaderHowToStartWhenItComesToTheFront) {
+    const NotificationEvents windowsDesktop;
+    testing::NotificationRecorder notifications;
     auto* announcer = window.statusBar()->findChild<Announcer*>("Announcer");
     ASSERT_NE(announcer, nullptr);
     EXPECT_TRUE(announcer->isHidden());
@@ -90,6 +94,7 @@ TEST_F(WelcomeWindow, TellsAScreenReaderHowToStartWhenItComesToTheFront) {
     QTest::qWait(0);  // the announcement follows the window's own news of coming to the front
     EXPECT_FALSE(announcer->isHidden());
     EXPECT_EQ(announcer->Message(), QString::fromUtf8("Press F2 for å starte spillet"));
+    EXPECT_EQ(notifications.told, QStringList{announcer->Message()});
 }
 
 }  // namespace
