@@ -2,8 +2,8 @@
 // the session.
 #include <QGuiApplication>
 
-#include "platform/desktop_session.h"
-#include "platform/message_beep_sound.h"
+#include "desktop_session/desktop_session.h"
+#include "sound/message_beep_sound.h"
 
 namespace ksl {
 
