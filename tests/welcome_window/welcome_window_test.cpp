@@ -7,7 +7,7 @@
 #include <QtTest/QTest>
 
 #include "accessibility/announcer.h"
-#include "shell/form1.h"
+#include "welcome_window/form1.h"
 
 namespace ksl {
 namespace {
