@@ -4,9 +4,8 @@
 #include "about/qt_program_launcher.h"
 #include "about/system_registry.h"
 #include "accessibility/accessible_interfaces.h"
+#include "desktop_session/desktop_session.h"
 #include "platform/beeper.h"
-#include "platform/desktop_session.h"
-#include "platform/desktop_sound_beeper.h"
 #include "platform/platform.h"
 #include "platform/player_messages.h"
 #include "platform/program_end.h"
@@ -14,6 +13,7 @@
 #include "rules/clock_seeded_reels.h"
 #include "rules/slot_machine.h"
 #include "shell/shell.h"
+#include "sound/desktop_sound_beeper.h"
 #include "system_info/file_probe.h"
 #include "window_design/fonts.h"
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <memory>
+#include <vector>
 
 #include "game_window/spin_announcer.h"
 #include "platform/platform.h"
@@ -11,6 +13,10 @@ class QLabel;
 class QPushButton;
 
 namespace ksl {
+
+namespace game_window {
+struct RevealTimer;
+}
 
 // The game window. A click on a stake button plays one spin and prepares its result in hidden
 // controls; eleven timers then reveal it: the reels left, middle and right at 500, 1200 and
@@ -42,60 +48,33 @@ class Form2 : public ClassicWindow {
     void gameOver();
 
   private:
-    using Tick = void (Form2::*)();
-    std::unique_ptr<GameTimer> MakeTimer(const char* name, int intervalMs, bool runningAtLoad,
-                                         Tick tick);
-    void PlaySpin(Stake stake);
-    GameTimer& ResultTimer(Outcome outcome);
-    void ShowPrize(GameTimer& timer, QWidget* picture);
+    // A timer of the reveal, made from its row of the table, and the control its tick shows.
+    struct RevealStep {
+        const game_window::RevealTimer* design;
+        QWidget* shows;  // none for the timer that brings back the stake buttons
+        std::unique_ptr<GameTimer> timer;
+    };
 
-    void Timer1_Timer();
-    void Timer2_Timer();
-    void Timer3_Timer();
-    void Timer4_Timer();
-    void Penger_Timer();
-    void NoWin_Timer();
-    void Win1_Timer();
-    void Win2_Timer();
-    void Win3_Timer();
-    void Win4_Timer();
-    void Win5_Timer();
+    void PlaySpin(Stake stake);
+    void Tick(const RevealStep& step);
+    void BringBackTheStakes();
 
     SlotMachine& machine_;
     Platform platform_;
     SpinAnnouncer announcer_;  // speaks the result of a spin to a screen reader
 
-    // The reels, in draw order: Label1 is the right reel, Label2 the left, Label3 the middle.
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* Label3;
-    QLabel* Label13;  // "Ingen Gevinst ", shown after a loss
-    QLabel* Label17;  // the balance figure in "Du har 30 kr igjen å spille for"
-    // The prize pictures, from the smallest win to the largest, and the black panel over them.
-    QWidget* Image2;        // two loose coins: 1-1
-    QWidget* Image1;        // one stack: 2-2-2
-    QWidget* Image3;        // two stacks: 3-3-3
-    QWidget* Image4;        // three stacks: 4-4-4
-    QWidget* Image5;        // five stacks: 0-0-0
-    QWidget* Image6;        // the black panel, gone from the first spin on
+    // The reels on screen from left to right: the design's Label2, Label3 and Label1.
+    std::array<QLabel*, 3> reelsLeftToRight_;
+    QLabel* Label17;        // the balance figure in "Du har 30 kr igjen å spille for"
+    QWidget* Image6;        // the black panel over the prize pictures, gone from the first spin on
     QPushButton* Command1;  // "1 Kr"
     QPushButton* Command2;  // "2 Kr"
     // The stake button of the spin being revealed: it takes the keyboard back when the buttons
     // come back, so Space plays the same stake again.
     QPushButton* pressed_ = nullptr;
 
-    // The reveal of a spin, each timer counting from the click.
-    std::unique_ptr<GameTimer> Timer1;  //  500 ms: the left reel
-    std::unique_ptr<GameTimer> Timer2;  // 1200 ms: the middle reel
-    std::unique_ptr<GameTimer> Timer3;  // 1900 ms: the right reel
-    std::unique_ptr<GameTimer> Penger;  // 2100 ms: the balance
-    std::unique_ptr<GameTimer> NoWin;   // 2100 ms: "Ingen Gevinst "
-    std::unique_ptr<GameTimer> Win1;    // 2100 ms: 0-0-0 and a beep
-    std::unique_ptr<GameTimer> Win2;    // 2100 ms: 4-4-4 and a beep
-    std::unique_ptr<GameTimer> Win3;    // 2100 ms: 1-1 and a beep
-    std::unique_ptr<GameTimer> Win4;    // 2100 ms: 3-3-3 and a beep
-    std::unique_ptr<GameTimer> Win5;    // 2100 ms: 2-2-2 and a beep
-    std::unique_ptr<GameTimer> Timer4;  // 2500 ms: the stake buttons again
+    // The eleven timers, in the order of the reveal's table (reveal_timers.h).
+    std::vector<RevealStep> reveal_;
 };
 
 }  // namespace ksl

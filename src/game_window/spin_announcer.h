@@ -1,12 +1,9 @@
 #pragma once
 
 #include <QString>
-#include <array>
 #include <optional>
 
 #include "rules/vocabulary.h"
-
-class QLabel;
 
 namespace ksl {
 
@@ -24,21 +21,17 @@ class SpinAnnouncer {
     explicit SpinAnnouncer(const ClassicWindow& gameWindow);
 
     // A spin has been played and its reveal restarted: the last result is withdrawn, this one
-    // waits for the reveal. The balance is read from the balance label when it is spoken.
-    void SpinStarted(const SpinResult& result);
+    // waits for the reveal. `balance` is the figure the window will show for it.
+    void SpinStarted(const SpinResult& result, Kroner balance);
     // A tick of the reveal has shown part of the result.
     void Revealing();
 
   private:
-    std::array<const QLabel*, 3> reelsLeftToRight_;
-    const QLabel* balance_;
     Announcer* announcer_;
-    std::optional<SpinResult> awaited_;
+    std::optional<QString> awaited_;
 };
 
-// The words for a spin that ended in `result`, with `balance` the figure the window shows and
-// the reels given from left to right.
-[[nodiscard]] QString SpinMessage(const SpinResult& result, const QString& balance,
-                                  const std::array<QString, 3>& reelsLeftToRight);
+// The words for a spin that ended in `result`, with `balance` the figure the window shows.
+[[nodiscard]] QString SpinMessage(const SpinResult& result, Kroner balance);
 
 }  // namespace ksl

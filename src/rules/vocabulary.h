@@ -13,9 +13,14 @@ using Kroner = std::int16_t;
 using Reel = int;
 inline constexpr Reel ReelFaces = 5;
 
-// The three reel values of a spin, in draw order: the first goes to the right-hand reel,
-// the second to the left-hand one and the third to the middle.
+// The three reel values of a spin, in the order they are drawn.
 using Reels = std::array<Reel, 3>;
+
+// The reels as the player sees them, from left to right: the first value drawn goes to the
+// right-hand reel, the second to the left-hand one and the third to the middle.
+[[nodiscard]] constexpr Reels LeftToRight(const Reels& drawn) {
+    return {drawn[1], drawn[2], drawn[0]};
+}
 
 enum class Outcome { Triple0, Triple4, Triple3, Triple2, PairOfOnes, Loss };
 

@@ -7,8 +7,8 @@
 #include "game_window/form2.h"
 #include "platform/platform.h"
 #include "rules/slot_machine.h"
-#include "shell/form1.h"
 #include "system_info/system_info.h"
+#include "welcome_window/form1.h"
 
 namespace ksl {
 

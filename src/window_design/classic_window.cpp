@@ -3,9 +3,7 @@
 #include <QAction>
 #include <QGuiApplication>
 #include <QLayout>
-#include <QMenuBar>
 #include <QScreen>
-#include <QVBoxLayout>
 
 #include "accessibility/reading.h"
 #include "status_bar/clock_status_bar.h"
@@ -14,7 +12,6 @@
 #include "window_design/smiley_icon.h"
 #include "window_design/system_colours.h"
 #include "window_frame/fixed_window.h"
-#include "window_frame/title_bar.h"
 
 namespace ksl {
 
@@ -24,7 +21,7 @@ ClassicWindow::ClassicWindow(const WindowSpec& design) : face_(new QWidget(this)
     setObjectName(QString::fromUtf8(design.name));
     setWindowTitle(QString::fromUtf8(design.caption));
     setWindowIcon(SmileyIcon());
-    TitleBar* titleBar = FrameAsFixedWindow(*this, Qt::Window | Qt::WindowSystemMenuHint);
+    const FixedFrame frame = FrameAsFixedWindow(*this, Qt::Window | Qt::WindowSystemMenuHint);
 
     face_->setObjectName(QStringLiteral("face"));
     face_->setFont(ArialBold(design.fontPoints));
@@ -38,7 +35,7 @@ ClassicWindow::ClassicWindow(const WindowSpec& design) : face_(new QWidget(this)
     BuildControlsFrontToBack(design.controls, face_);
 
     setStatusBar(new ClockStatusBar(design.statusBar, BaskervilleBold(StatusBarPoints), this));
-    BuildMenus(*MenuBarUnder(titleBar), *this, design.menus);
+    BuildMenus(*frame.MenuBar(*this), *this, design.menus);
     // The window is as large as its menu bar, face and status bar, and no larger or smaller.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -48,22 +45,6 @@ ClassicWindow::ClassicWindow(const WindowSpec& design) : face_(new QWidget(this)
         adjustSize();
         move(screen->availableGeometry().center() - rect().center());
     }
-}
-
-// The menu bar, under the title bar that the window draws itself where it must.
-QMenuBar* ClassicWindow::MenuBarUnder(TitleBar* titleBar) {
-    if (titleBar == nullptr) {
-        return menuBar();
-    }
-    auto* top = new QWidget(this);
-    auto* column = new QVBoxLayout(top);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(0);
-    column->addWidget(titleBar);
-    auto* bar = new QMenuBar(top);
-    column->addWidget(bar);
-    setMenuWidget(top);
-    return bar;
 }
 
 QAction* ClassicWindow::MenuItem(const char* name) const {

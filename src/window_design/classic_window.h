@@ -5,11 +5,8 @@
 #include "window_design/window_spec.h"
 
 class QAction;
-class QMenuBar;
 
 namespace ksl {
-
-class TitleBar;
 
 // A fixed-size window with a black face, the smiley icon and a task-bar entry, no minimise or
 // maximise box, built from its design: controls on `face()` (the client area above the status
@@ -30,8 +27,6 @@ class ClassicWindow : public QMainWindow {
     [[nodiscard]] QAction* MenuItem(const char* name) const;
 
   private:
-    QMenuBar* MenuBarUnder(TitleBar* titleBar);
-
     QWidget* face_;
 };
 

@@ -4,7 +4,6 @@
 #include "window_design/fonts.h"
 #include "window_design/system_colours.h"
 #include "window_frame/fixed_window.h"
-#include "window_frame/title_bar.h"
 
 namespace ksl {
 
@@ -22,21 +21,7 @@ DesignedDialog::DesignedDialog(const WindowSpec& design) {
     dialogFont.setPixelSize(PixelsForPoints(design.fontPoints));
     setFont(dialogFont);
     BuildControlsFrontToBack(design.controls,
-                             FaceUnder(FrameAsFixedWindow(*this, Qt::Tool), design.clientSize));
-}
-
-// Sizes the dialog and gives the area its controls go on: the dialog itself, or, where the
-// dialog draws its own title bar, the area under it.
-QWidget* DesignedDialog::FaceUnder(TitleBar* titleBar, QSize clientSize) {
-    if (titleBar == nullptr) {
-        setFixedSize(clientSize);
-        return this;
-    }
-    titleBar->setGeometry(0, 0, clientSize.width(), TitleBar::Height);
-    auto* face = new QWidget(this);
-    face->setGeometry(QRect(QPoint(0, TitleBar::Height), clientSize));
-    setFixedSize(clientSize + QSize(0, TitleBar::Height));
-    return face;
+                             FrameAsFixedWindow(*this, Qt::Tool).Face(*this, design.clientSize));
 }
 
 }  // namespace ksl

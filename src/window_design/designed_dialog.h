@@ -6,8 +6,6 @@
 
 namespace ksl {
 
-class TitleBar;
-
 // A fixed dialog built from its design: no icon and no task-bar entry, its controls on its face
 // in the system's dialog font at the design's size, black texts on the light dialog face
 // whatever colours the desktop uses (the buttons keep the desktop's). A dialog's design has no
@@ -15,9 +13,6 @@ class TitleBar;
 class DesignedDialog : public QDialog {
   public:
     explicit DesignedDialog(const WindowSpec& design);
-
-  private:
-    QWidget* FaceUnder(TitleBar* titleBar, QSize clientSize);
 };
 
 }  // namespace ksl

@@ -1,5 +1,6 @@
 #include "window_design/fonts.h"
 
+#include <QFile>
 #include <QFontDatabase>
 #include <cmath>
 
@@ -31,10 +32,11 @@ QFont BaskervilleBold(double points) {
 }
 
 void RegisterFontSubstitutes() {
-#ifdef _WIN32
-    // Windows has Arial but no Baskerville stand-in: the program carries its own.
-    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/BaskervaldADFStd-Bold.otf"));
-#endif
+    // Windows has Arial but no Baskerville stand-in: the program built for it carries its own.
+    const QString carried = QStringLiteral(":/fonts/BaskervaldADFStd-Bold.otf");
+    if (QFile::exists(carried)) {
+        QFontDatabase::addApplicationFont(carried);
+    }
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("Baskerville"), QStringLiteral("Baskervald ADF Std"));
 }

@@ -8,13 +8,7 @@
 #include <QToolButton>
 #include <QWindow>
 
-#include "window_frame/on_wayland.h"
-
 namespace ksl {
-
-bool TitleBar::Wanted() {
-    return OnWayland();
-}
 
 TitleBar::TitleBar(QWidget& window)
     : QWidget(&window), window_(window), caption_(new QLabel(this)) {

@@ -13,9 +13,6 @@ class TitleBar : public QWidget {
   public:
     static constexpr int Height = 28;
 
-    // True where the windows draw their own title bar: on Wayland.
-    static bool Wanted();
-
     explicit TitleBar(QWidget& window);
 
   protected:

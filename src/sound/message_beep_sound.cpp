@@ -1,4 +1,4 @@
-#include "platform/message_beep_sound.h"
+#include "sound/message_beep_sound.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/sound_theme.h"
+#include "sound/sound_theme.h"
 
 namespace ksl {
 

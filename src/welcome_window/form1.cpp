@@ -1,11 +1,11 @@
-#include "shell/form1.h"
+#include "welcome_window/form1.h"
 
 #include <QEvent>
 #include <QLabel>
 #include <QTimer>
 
 #include "accessibility/announcer.h"
-#include "shell/welcome_window_layout.h"
+#include "welcome_window/welcome_window_layout.h"
 
 namespace ksl {
 

@@ -1,4 +1,4 @@
-#include "platform/accessibility_bridge_messages.h"
+#include "desktop_session/accessibility_bridge_messages.h"
 
 #include <QSet>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "platform/canberra_sound_theme.h"
+#include "sound/canberra_sound_theme.h"
 
 #include <canberra.h>
 

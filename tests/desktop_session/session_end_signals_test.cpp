@@ -1,4 +1,4 @@
-#include "platform/session_end_signals.h"
+#include "desktop_session/session_end_signals.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "platform/sound_theme.h"
+#include "sound/sound_theme.h"
 
 struct ca_context;
 

@@ -6,7 +6,7 @@
 #include <thread>
 
 #include "platform/beeper.h"
-#include "platform/sound_theme.h"
+#include "sound/sound_theme.h"
 
 namespace ksl {
 

@@ -1,4 +1,4 @@
-#include "platform/desktop_sound_beeper.h"
+#include "sound/desktop_sound_beeper.h"
 
 #include <QCoreApplication>
 #include <QMetaObject>

@@ -1,10 +1,10 @@
 // The desktop session on Linux and other POSIX systems: X11 or Wayland, the freedesktop sound
 // theme through libcanberra, and the session's signals.
-#include "platform/accessibility_bridge_messages.h"
-#include "platform/canberra_sound_theme.h"
-#include "platform/desktop_session.h"
-#include "platform/display_guard.h"
-#include "platform/session_end_signals.h"
+#include "desktop_session/accessibility_bridge_messages.h"
+#include "desktop_session/desktop_session.h"
+#include "desktop_session/display_guard.h"
+#include "desktop_session/session_end_signals.h"
+#include "sound/canberra_sound_theme.h"
 
 namespace ksl {
 

@@ -3,8 +3,8 @@
 #include <QGuiApplication>
 
 #include "accessibility/notification_events.h"
-#include "platform/desktop_session.h"
-#include "platform/message_beep_sound.h"
+#include "desktop_session/desktop_session.h"
+#include "sound/message_beep_sound.h"
 
 namespace ksl {
 

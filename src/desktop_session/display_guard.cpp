@@ -1,4 +1,4 @@
-#include "platform/display_guard.h"
+#include "desktop_session/display_guard.h"
 
 #include <sys/socket.h>
 #include <sys/un.h>

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "platform/program_end.h"
-#include "platform/sound_theme.h"
+#include "sound/sound_theme.h"
 
 namespace ksl {
 

@@ -8,8 +8,8 @@
 
 #include "accessibility/announcer.h"
 #include "accessibility/notification_events.h"
-#include "shell/form1.h"
 #include "support/notification_recorder.h"
+#include "welcome_window/form1.h"
 
 namespace ksl {
 namespace {

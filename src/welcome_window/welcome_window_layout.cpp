@@ -1,4 +1,4 @@
-#include "shell/welcome_window_layout.h"
+#include "welcome_window/welcome_window_layout.h"
 
 #include <array>
 
