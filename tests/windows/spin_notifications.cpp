@@ -14,7 +14,7 @@
 
 #include "accessibility/accessible_interfaces.h"
 #include "game_window/form2.h"
-#include "platform/desktop_session.h"
+#include "desktop_session/desktop_session.h"
 #include "platform/player_messages.h"
 #include "rules/slot_machine.h"
 #include "support/notification_recorder.h"
