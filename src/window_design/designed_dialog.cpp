@@ -3,6 +3,7 @@
 #include "window_design/control_factory.h"
 #include "window_design/fonts.h"
 #include "window_design/system_colours.h"
+#include "window_frame/dialog_kind.h"
 #include "window_frame/fixed_window.h"
 #include "window_frame/title_bar.h"
 
@@ -21,8 +22,9 @@ DesignedDialog::DesignedDialog(const WindowSpec& design) {
     QFont dialogFont = font();
     dialogFont.setPixelSize(PixelsForPoints(design.fontPoints));
     setFont(dialogFont);
-    BuildControlsFrontToBack(design.controls,
-                             FaceUnder(FrameAsFixedWindow(*this, Qt::Tool), design.clientSize));
+    BuildControlsFrontToBack(
+        design.controls,
+        FaceUnder(FrameAsFixedWindow(*this, FixedDialogKind()), design.clientSize));
 }
 
 // Sizes the dialog and gives the area its controls go on: the dialog itself, or, where the

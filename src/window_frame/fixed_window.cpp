@@ -17,8 +17,10 @@ TitleBar* FrameAsFixedWindow(QWidget& window, Qt::WindowFlags kind) {
         return new TitleBar(window);
     }
 #endif
+    // Without the fixed-size hint Windows gives the window a sizing border, and with it "Size"
+    // in its system menu and snapping; the other desktops read the fixed size itself.
     window.setWindowFlags(kind | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint);
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     return nullptr;
 }
 
