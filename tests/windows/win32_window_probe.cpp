@@ -2,8 +2,8 @@
 //
 //   win32_window_probe frame TITLE     the frame of the visible top-level window of that title,
 //                                      one word per line: the style bits that shape its title bar
-//                                      and border, "owned" when it has an owner, and "alt-tab"
-//                                      and "task-bar" where the shell would list it
+//                                      and border, "owned" when it has an owner, and "alt-tab" and
+//                                      "task-bar" where the shell would list it
 //   win32_window_probe controls TITLE  the window's visible buttons, one a line: "button TEXT",
 //                                      or "checkbox checked TEXT" / "checkbox unchecked TEXT"
 //   win32_window_probe parent PROGRAM  "PID PARENT-PID PARENT-NAME" of the running PROGRAM
