@@ -36,7 +36,10 @@ VIAddVersionKey /LANG=0 "ProductVersion" "${VERSION}"
 !define MUI_PAGE_CUSTOMFUNCTION_PRE SkipWhenInstalled
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
-!define MUI_FINISHPAGE_RUN "$INSTDIR\kronesluk.exe"
+; The game starts as the signed-in player, not with the installer's administrator rights: the
+; shell starts it.
+!define MUI_FINISHPAGE_RUN
+!define MUI_FINISHPAGE_RUN_FUNCTION StartAsThePlayer
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
@@ -69,6 +72,10 @@ Function SkipWhenInstalled
     ${If} $InstalledIn != ""
         Abort
     ${EndIf}
+FunctionEnd
+
+Function StartAsThePlayer
+    Exec '"$WINDIR\explorer.exe" "$INSTDIR\kronesluk.exe"'
 FunctionEnd
 
 Function un.onInit

@@ -3,6 +3,7 @@
 #include "window_design/control_factory.h"
 #include "window_design/fonts.h"
 #include "window_design/system_colours.h"
+#include "window_frame/dialog_kind.h"
 #include "window_frame/fixed_window.h"
 
 namespace ksl {
@@ -21,7 +22,7 @@ DesignedDialog::DesignedDialog(const WindowSpec& design) {
     dialogFont.setPixelSize(PixelsForPoints(design.fontPoints));
     setFont(dialogFont);
     BuildControlsFrontToBack(design.controls,
-                             FrameAsFixedWindow(*this, Qt::Tool).Face(*this, design.clientSize));
+                             FrameAsFixedWindow(*this, FixedDialogKind()).Face(*this, design.clientSize));
 }
 
 }  // namespace ksl

@@ -19,8 +19,10 @@ FixedFrame FrameAsFixedWindow(QWidget& window, Qt::WindowFlags kind) {
         window.setWindowFlags((kind & Qt::WindowType_Mask) | Qt::FramelessWindowHint);
         return FixedFrame(new TitleBar(window));
     }
+    // Without the fixed-size hint Windows gives the window a sizing border, and with it "Size"
+    // in its system menu and snapping; the other desktops read the fixed size itself.
     window.setWindowFlags(kind | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint);
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     return FixedFrame(nullptr);
 }
 

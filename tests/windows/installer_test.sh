@@ -5,14 +5,17 @@
 # it repairs that copy where it stands; while the game runs, neither installer nor uninstaller
 # touches anything; an installed copy in a folder of the player's choosing is upgraded there,
 # whatever folder the upgrade asks for;
-# the quiet uninstall leaves nothing of the game in the prefix.
+# the quiet uninstall leaves nothing of the game in the prefix; installed through its pages with
+# "Kjør Kronesluk" ticked, it starts the game through the shell, not as a child of its own.
 #
-#   installer_test.sh INSTALLER PROGRAM
+#   installer_test.sh INSTALLER PROGRAM WIN32_WINDOW_PROBE
 # PROGRAM is the program as the installer packs it (stripped), for comparison.
 set -euo pipefail
 
 installer=$(realpath "$1")
 program=$(realpath "$2")
+# shellcheck disable=SC2034 # win32_probe (wine_session.sh) runs it
+win32_window_probe=$(realpath "$3")
 here=$(dirname "${BASH_SOURCE[0]}")
 # shellcheck source=wine_session.sh
 source "$here/wine_session.sh"
@@ -208,3 +211,38 @@ expect_value InstallLocation "$chosen"
 run_to_the_end 120 "$chosen\\uninstall.exe" /S || fail "the uninstall from $chosen ended with status $?"
 nothing_left "after the uninstall from $chosen"
 pass "a copy in a folder of the player's choosing is upgraded there and removed from there"
+
+# Through its pages as a player installs it, under a window manager as on a desktop: "Installer"
+# on the folder page, then "Ferdig" on the last page with "Kjør Kronesluk" ticked, as it comes.
+# The installer holds the administrator's rights; the game it starts must not: the shell starts
+# it, so the game is no child of the installer.
+start_window_manager
+"$wine" "$installer" >"$gui_log" 2>&1 &
+gui_pid=$!
+wait_for 60 installer_window >/dev/null || fail "the installer showed no window"
+window=$(installer_window)
+read -r installer_pid _ < <(win32_probe parent "$(basename "$installer")") ||
+    fail "Windows does not list the installer's process"
+on_last_page_to_run_the_game() {
+    win32_probe controls 'Kronesluk installasjon*' | grep -qx 'checkbox checked &Kjør Kronesluk'
+}
+press_return_in "$window"
+wait_for 120 on_last_page_to_run_the_game ||
+    fail "the last page offers no ticked 'Kjør Kronesluk': $(win32_probe controls 'Kronesluk installasjon*')"
+press_return_in "$window"
+wait_for 20 ended "$gui_pid" || fail "the installer did not end on Ferdig"
+wait_for 60 viewable '^Kronesluk$' >/dev/null || fail "the last page did not start the game"
+read -r game_pid parent_pid parent_name < <(win32_probe parent kronesluk.exe) ||
+    fail "Windows does not list the game's process"
+# Wine's shell starts it with the token of whoever asked, so the rights themselves cannot be told
+# apart here; on Windows the shell that is already running starts it as the signed-in player.
+[ "$parent_pid" != "$installer_pid" ] ||
+    fail "the game (pid $game_pid) is a child of the installer (pid $installer_pid)"
+pass "the last page starts the game through the shell: its parent is pid $parent_pid" \
+    "($parent_name), not the installer's $installer_pid"
+game_ended() { ! win32_probe parent kronesluk.exe >/dev/null; }
+xdotool windowfocus --sync "$(viewable '^Kronesluk$')" key ctrl+q
+wait_for 30 game_ended || fail "Ctrl+Q did not end the game started by the installer"
+run_to_the_end 120 "$folder\\uninstall.exe" /S || fail "the uninstall ended with status $?"
+nothing_left "after the install through the pages"
+pass "installed through its pages and uninstalled, nothing is left"

@@ -1,22 +1,22 @@
 #!/usr/bin/env bash
-# The installed game under Wine, as a player meets it: the welcome window, F2, a spin at each
-# stake from the keyboard watched on screen step by step, the game window held pixel by pixel
-# against the Linux build's, a win's beep, and Ctrl+Q ending it with status 0.
+# The installed game under Wine, as a player meets it, with the steps the Linux build is played
+# with (../end_to_end/played_game.sh): the welcome and game windows and the About dialog framed
+# as designed by Windows' own account; the game window held pixel by pixel against the Linux
+# build's; a winning game, F2, About by Enter and Esc, a win's beep, and Ctrl+Q in the game
+# window; then a game lost to the end and Ctrl+Q in the welcome window.
 #
-#   played_game_test.sh INSTALLER LINUX_PROGRAM
+#   played_game_test.sh INSTALLER LINUX_PROGRAM WIN32_WINDOW_PROBE
 set -euo pipefail
 
 installer=$1
 linux_program=$2
+# shellcheck disable=SC2034 # win32_probe (wine_session.sh) runs it
+win32_window_probe=$(realpath "$3")
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # shellcheck source=wine_session.sh
 source "$here/wine_session.sh"
-
-# The wall clock stands still at a moment whose first draw is 0 0 0, so a spin wins and beeps;
-# the monotonic clock, and with it every timer of the reveal, runs on as ever.
-faketime_library=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1
-frozen_clock=(env "LD_PRELOAD=$faketime_library" "FAKETIME=2026-12-08 12:01:47"
-              FAKETIME_DONT_FAKE_MONOTONIC=1 TZ=UTC)
+# shellcheck source=../end_to_end/played_game.sh
+source "$here/../end_to_end/played_game.sh"
 
 start_x_server
 # Windows always has its shell around the windows; without a window manager Wine's windows are
@@ -27,26 +27,68 @@ give_windows_fonts
 install_silently "$installer" || fail "the installer failed"
 program='C:\Program Files\Kronesluk\kronesluk.exe'
 
+# windows_frame TITLE HAS HAS_NOT: the window's frame as Windows reports it holds every word of
+# HAS and none of HAS_NOT (see win32_window_probe.cpp); prints the words.
+windows_frame() {
+    local words word
+    words=$(win32_probe frame "$1" | tr '\n' ' ') || fail "Windows shows no window '$1'"
+    for word in $2; do
+        grep -qw -- "$word" <<<"$words" || fail "'$1' lacks $word: $words"
+    done
+    for word in $3; do
+        grep -qw -- "$word" <<<"$words" && fail "'$1' has $word: $words"
+    done
+    echo "$words"
+}
+# Fixed single: a caption with the system menu and its close box, no sizing border, no minimise
+# or maximise box; a window of its own in the task bar and in Alt+Tab.
+fixed_single() { # fixed_single TITLE
+    windows_frame "$1" "WS_CAPTION WS_SYSMENU task-bar alt-tab" \
+        "WS_THICKFRAME WS_MINIMIZEBOX WS_MAXIMIZEBOX WS_EX_TOOLWINDOW owned"
+}
+# handed_to_the_window_manager X-WINDOW WHAT: what Wine hands the window manager for it: the
+# Motif hints ask for moving and closing, never for resizing, minimising or maximising, and
+# openbox offers neither resizing nor maximising.
+handed_to_the_window_manager() {
+    local motif functions decorations
+    motif=$(xprop -id "$1" _MOTIF_WM_HINTS)
+    [[ $motif =~ =\ (0x[0-9a-f]+),\ (0x[0-9a-f]+),\ (0x[0-9a-f]+) ]] ||
+        fail "the $2 has no Motif hints: $motif"
+    functions=${BASH_REMATCH[2]} decorations=${BASH_REMATCH[3]}
+    # Functions: resize 0x2, minimise 0x8, maximise 0x10; decorations: resize handles 0x4,
+    # minimise box 0x20, maximise box 0x40.
+    [ $(((functions & 0x1a) | (decorations & 0x64))) -eq 0 ] ||
+        fail "Wine asks the window manager to size the $2: $motif"
+    if xprop -id "$1" _NET_WM_ALLOWED_ACTIONS | grep -qE '_NET_WM_ACTION_(RESIZE|MAXIMIZE)'; then
+        fail "openbox offers to size the $2: $(xprop -id "$1" _NET_WM_ALLOWED_ACTIONS)"
+    fi
+}
+
 # Only the beep's own call is traced: Wine sounds it as the X bell, which no recording hears.
 "$wine" reg add 'HKCU\Software\Wine\Debug' /v RelayInclude /d 'user32.MessageBeep' /f \
     >>"$workdir/reg.log" 2>&1
-"${frozen_clock[@]}" WINEDEBUG=-all,+relay "$wine" "$program" >"$workdir/app.log" 2>&1 &
+still_clock_at "$winning_moment"
+"${still_clock[@]}" WINEDEBUG=-all,+relay "$wine" "$program" >"$workdir/app.log" 2>&1 &
 app_pid=$!
 still_clock_owners=$app_pid
-
 wait_for 60 viewable '^Kronesluk$' >/dev/null || fail "the welcome window never appeared"
-viewable 'Tindrevik' >/dev/null && fail "the game window is visible at start-up"
-welcome=$(viewable '^Kronesluk$')
-xdotool windowfocus --sync "$welcome" key F2
-wait_for 10 viewable 'Tindrevik' >/dev/null || fail "F2 did not show the game window"
-game=$(viewable 'Tindrevik')
-echo "PASS: the welcome window, and F2 shows the game window"
+words=$(fixed_single 'Kronesluk')
+echo "PASS: the welcome window is fixed single: $words"
+handed_to_the_window_manager "$(viewable '^Kronesluk$')" "welcome window"
+game=$(welcome_then_f2)
+words=$(fixed_single 'Kronesluk  av   [ Tindrevik ]')
+echo "PASS: the game window is fixed single: $words"
+handed_to_the_window_manager "$game" "game window"
+echo "PASS: Wine hands openbox both as fixed windows, to move and close only"
 
 # The same frozen moment on the Linux build, in the same X server: the game window before any
 # spin. Each is taken alone, as a screenshot shows whatever covers a window.
-sleep 1  # the game window has painted
+painted() { # painted WINDOW
+    python3 "$here/../end_to_end/watch_spin.py" "$1" --painted
+}
+wait_for 10 painted "$game" || fail "the game window was never drawn"
 xwd -silent -id "$game" >"$workdir/windows.xwd"
-"${frozen_clock[@]}" QT_QPA_PLATFORM=xcb "$linux_program" >"$workdir/linux.log" 2>&1 &
+"${still_clock[@]}" QT_QPA_PLATFORM=xcb "$linux_program" >"$workdir/linux.log" 2>&1 &
 linux_pid=$!
 # linux_window TITLE: the Linux build's window of that title, once it is on screen.
 linux_window() {
@@ -59,44 +101,37 @@ linux_window() {
 wait_for 40 linux_window '^Kronesluk$' >/dev/null || fail "the Linux build's welcome window never appeared"
 xdotool windowfocus --sync "$(linux_window '^Kronesluk$')" key F2
 wait_for 10 linux_window 'Tindrevik' >/dev/null || fail "F2 did not show the Linux build's game window"
-sleep 1  # it has painted
+wait_for 10 painted "$(linux_window 'Tindrevik')" || fail "the Linux build's game window was never drawn"
 xwd -silent -id "$(linux_window 'Tindrevik')" >"$workdir/linux.xwd"
 stop "$linux_pid"
 python3 "$here/compare_game_windows.py" "$workdir/linux.xwd" "$workdir/windows.xwd" \
     "$workdir/difference.png" || fail "the game window differs from the Linux build's"
 
-# Each step of the reveal no sooner than designed, and in the designed order; a busy machine
-# only makes them later, so no upper bound is held.
-check_spin() {
-    local stake=$1 step ms previous=0
-    local -A designed=([left]=500 [middle]=1200 [right]=1900 [balance]=2100 [buttons]=2500)
-    python3 "$here/watch_spin.py" "$game" space >"$workdir/spin$stake.txt" ||
-        fail "the $stake-kr spin could not be watched"
-    while read -r step ms; do
-        if [ "$step" = won ]; then
-            wins=$((wins + ms))
-            continue
-        fi
-        [ "$ms" -ge 0 ] || fail "$stake kr: the $step step never showed"
-        # A tick of Windows' timers may land a few milliseconds early.
-        [ "$ms" -ge $((designed[$step] - 20)) ] ||
-            fail "$stake kr: the $step step showed at $ms ms, before ${designed[$step]} ms"
-        [ "$ms" -ge "$previous" ] || fail "$stake kr: the $step step showed out of order"
-        previous=$ms
-    done <"$workdir/spin$stake.txt"
-    echo "PASS: a $stake-kr spin, seen at $(grep -v won "$workdir/spin$stake.txt" | tr '\n' ' ')(ms)"
+# A dialog with a normal caption and a close box, fixed, that Alt+Tab reaches.
+about_frame_check() {
+    about_frame=$(windows_frame 'About Kronesluk' "WS_CAPTION WS_SYSMENU alt-tab" \
+        "WS_THICKFRAME WS_MINIMIZEBOX WS_MAXIMIZEBOX WS_EX_TOOLWINDOW owned")
+    handed_to_the_window_manager "$(viewable '^About Kronesluk$')" "About dialog"
 }
-wins=0
-xdotool windowfocus --sync "$game"
-check_spin 1
-xdotool key Tab
-check_spin 2
+beeps() {
+    grep -c 'Call user32.MessageBeep' "$workdir/app.log" || true
+}
+after_the_spins() {
+    [ "$(beeps)" -eq "$wins" ] || fail "$wins wins sounded $(beeps) beeps"
+    echo "PASS: each of $wins wins sounded the system's default beep once, and nothing else did"
+}
+play_winning_game "$game"
+echo "PASS: the About dialog is a fixed dialog that Alt+Tab reaches: $about_frame"
+[ "$(beeps)" -eq $((wins + 2)) ] || fail "two openings of About sounded $(($(beeps) - wins)) beeps"
+echo "PASS: each opening of the About dialog beeps once"
+quit_with_ctrl_q "$(viewable 'Tindrevik')"
+echo "PASS: Ctrl+Q in the game window ends the game with status 0"
 
-# The frozen moment's first draw is 0 0 0; what follows depends on the draws before it.
-[ "$wins" -ge 1 ] || fail "the first spin did not win"
-beeps=$(grep -c 'Call user32.MessageBeep' "$workdir/app.log" || true)
-[ "$beeps" -eq "$wins" ] || fail "$wins wins sounded $beeps beeps"
-echo "PASS: each of $wins wins sounded the system's default beep once, and nothing else did"
-
-quit_with_ctrl_q "$game"
-echo "PASS: Ctrl+Q ends the game with status 0"
+still_clock_at "$losing_moment"
+"${still_clock[@]}" "$wine" "$program" >"$workdir/app.log" 2>&1 &
+app_pid=$!
+still_clock_owners+=" $app_pid"
+game=$(welcome_then_f2)
+play_losing_game "$game"
+quit_with_ctrl_q "$(viewable '^Kronesluk$')"
+echo "PASS: Ctrl+Q in the welcome window ends the game with status 0"

@@ -120,3 +120,10 @@ reg_query() {
         sed -n 's/\r$//; s/^    //p' <<<"$output"
     fi
 }
+
+# win32_probe WORDS...: what Windows itself reports of the prefix's windows and processes, as the
+# tests' own Win32 program reads it (win32_window_probe.cpp); the test sets its path in
+# $win32_window_probe. Fails when there is no such window or process.
+win32_probe() {
+    timeout 60 "$wine" "$win32_window_probe" "$@" 2>>"$workdir/probe.log" | tr -d '\r'
+}
