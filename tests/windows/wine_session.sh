@@ -44,9 +44,9 @@ stop_wine() {
 }
 
 # The Wine server keeps its socket in /tmp/wine-XXXXXX/server-DEV-INODE, named by the prefix's
-# device and inode, and leaves the folder behind when it ends. The folder around it is every
-# Wine server's of this user, which Wine makes once and finds again: it stays, as a server of
-# another test may be starting in it at this very moment.
+# device and inode, and leaves the folder behind when it ends. The folder around it may be
+# where another test's server is starting at this very moment: it stays until every Wine test
+# is done (windows.wine_folders_removed).
 forget_wine_server_folder() {
     local device inode server folder
     read -r device inode < <(stat -c '%d %i' "$WINEPREFIX")
