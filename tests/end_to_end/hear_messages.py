@@ -12,13 +12,12 @@ The program, Orca and speech-dispatcher must be running (see screen_reader_speec
 
 import os
 import subprocess
-import tempfile
 import time
 
 from play_by_ear import (START_INSTRUCTION, fail, heard_between, key, play_and_listen,
                          report_faults, report_step, wait_for_window, wait_until_quiet)
 
-PROBE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "game_window_probe.py")
+WATCH_SPIN = os.path.join(os.path.dirname(os.path.abspath(__file__)), "watch_spin.py")
 SPINS_TO_ONE_KRONE = 29
 REFUSAL = ("Du har ikke nok penger til å spille med 2 kroners innsats, spill med 1 kroners "
            "innsats!")
@@ -44,31 +43,19 @@ def wait_until(condition, seconds, fault):
         time.sleep(0.1)
 
 
-class StakeButtons:
-    """The game window's "1 Kr", read off the screen as the player sees it."""
-
-    def __init__(self, window):
-        self.window = window
-        height = subprocess.run(["xwininfo", "-id", window], capture_output=True, text=True,
-                                check=True).stdout.split("Height:")[1].split()[0]
-        self.menu_height = str(int(height) - 424)
-        self.folder = tempfile.TemporaryDirectory()  # goes when the player is done
-        self.shot = os.path.join(self.folder.name, "game.xwd")
-
-    def enabled(self):
-        subprocess.run(["xwd", "-silent", "-id", self.window, "-out", self.shot], check=True,
-                       timeout=20)
-        return subprocess.run([PROBE, self.shot, "0", self.menu_height, "Command1", "enabled"],
-                              timeout=20).returncode == 0
+def stake_buttons_enabled(window):
+    """Both stake buttons drawn enabled on the game window, as the player sees them."""
+    return subprocess.run([WATCH_SPIN, window, "--enabled"], timeout=20).returncode == 0
 
 
-def spins(count, buttons):
+def spins(count, window):
     """Each Space once the stake buttons are back, 2.5 s after the one before: a Space before
     then is lost, and the game would not be where the script thinks it is."""
     for _ in range(count):
         key("space")
-        wait_until(lambda: not buttons.enabled(), 10, "Space started no spin")
-        wait_until(buttons.enabled, 20, "the stake buttons did not come back after a spin")
+        wait_until(lambda: not stake_buttons_enabled(window), 10, "Space started no spin")
+        wait_until(lambda: stake_buttons_enabled(window), 20,
+                   "the stake buttons did not come back after a spin")
 
 
 def hear_message(speech_log):
@@ -85,10 +72,10 @@ def play(speech_log):
     time.sleep(8)  # the screen reader reads the new window
     subprocess.run(["xdotool", "windowactivate", "--sync", welcome], check=True, timeout=20)
     key("F2")
-    buttons = StakeButtons(wait_for_window("Tindrevik"))
+    game = wait_for_window("Tindrevik")
     time.sleep(6)
 
-    spins(SPINS_TO_ONE_KRONE, buttons)
+    spins(SPINS_TO_ONE_KRONE, game)
     key("Tab")
     time.sleep(1.5)
     opened = key("space")
@@ -99,7 +86,7 @@ def play(speech_log):
     # The focus is back on "2 Kr": Tab to "1 Kr", lose the last krone, then one more.
     key("Tab")
     time.sleep(1.5)
-    spins(1, buttons)
+    spins(1, game)
     opened = key("space")
     steps.append(("the end of the game", opened, hear_message(speech_log)))
     wait_for_window("^Kronesluk$")
