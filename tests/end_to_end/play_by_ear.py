@@ -190,9 +190,25 @@ class Utterance:
         return self.ended if self.ended is not None else self.cancelled
 
 
+def stamp_moments(text):
+    """Every stamp's moment, by where it stands in the log. speech-dispatcher reads a stamp's
+    second and its microseconds one after the other: just as a second turns, the second can
+    still be the one before, an instant off by a whole second. The log is written in order
+    and densely, so a stamp earlier than the one before it is such an instant."""
+    moments = {}
+    last = 0.0
+    for match in re.finditer(STAMP, text):
+        when = speechd_time(match.group(1))
+        if when < last:
+            when += 1.0
+        moments[match.start()] = last = when
+    return moments
+
+
 def read_speech_log(path):
     """What speech-dispatcher was given to speak, and how far each went."""
     text = open(path, encoding="utf-8", errors="replace").read()
+    moments = stamp_moments(text)
     utterances = {}
     pending = None
     for match in re.finditer(
@@ -201,7 +217,7 @@ def read_speech_log(path):
         r"|\d+:REPLY:\|(70[0-3])-(\d+)\n70[0-3]-\d+\n(?:700-([^\n]*)\n)?)",
         text,
     ):
-        when = speechd_time(match.group(1))
+        when = moments[match.start()]
         if match.group(2) is not None:
             pending = Utterance(match.group(2), when)
         elif match.group(3) is not None:
