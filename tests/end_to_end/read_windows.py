@@ -241,7 +241,7 @@ def check_game_after_spin(controls, announcements):
         fail("the black panel still shows after the first spin")
 
     outcome = ("Ingen gevinst" if results[0] == "Ingen Gevinst"
-               else f"Gevinst {PRIZE_AT_ONE_KRONE[results[0]]} kr")
+               else f"Gevinst {PRIZE_AT_ONE_KRONE[results[0]]}")
     figure = balance[0].split()[2]
     spoken = f"{outcome}, {figure} kr, hjul {' '.join(digits)}."
     # A status message: no name of its own, its words in a label.
