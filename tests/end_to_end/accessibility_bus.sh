@@ -40,7 +40,12 @@ start_accessibility_bus() {
     /usr/libexec/at-spi2-registryd >"$workdir/registry.log" 2>&1 &
     registry_pid=$!
     wait_for 10 bus_name_owned "$address" org.a11y.atspi.Registry ||
-        fail "the accessibility registry did not start"
+        fail "the accessibility registry did not start on $address" \
+            "($(registry_state)): $(cat "$workdir/registry.log" "$workdir/launcher.log")"
+}
+
+registry_state() {
+    if kill -0 "$registry_pid" 2>/dev/null; then echo "it still runs"; else echo "it ended"; fi
 }
 
 # The registry, then the accessibility bus, its launcher and the session bus.
