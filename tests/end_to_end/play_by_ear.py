@@ -258,8 +258,12 @@ def read_screen_reader_log(path):
                          r"\s*(?:\{.*\})?$", line.rstrip("\n"))
         if match:
             hours, minutes, seconds = int(match.group(1)), int(match.group(2)), float(match.group(3))
-            today = datetime.datetime.now().replace(hour=0, minute=0, second=0, microsecond=0)
+            now = datetime.datetime.now()
+            today = now.replace(hour=0, minute=0, second=0, microsecond=0)
             when = today.timestamp() + hours * 3600 + minutes * 60 + seconds
+            # The log names no day: a time later than now was written before midnight.
+            if when > now.timestamp() + 3600:
+                when -= 24 * 3600
             kind = "SPEECH" if match.group(4) == "SPEECH OUTPUT" else "BRAILLE"
             decisions.append((when, kind, match.group(5)))
     return decisions
