@@ -15,7 +15,7 @@ import subprocess
 import time
 
 from play_by_ear import (START_INSTRUCTION, fail, heard_between, key, play_and_listen,
-                         read_speech_log, report_faults, report_step, wait_for_window,
+                         report_faults, report_step, wait_for_window, wait_until_heard,
                          wait_until_quiet)
 
 WATCH_SPIN = os.path.join(os.path.dirname(os.path.abspath(__file__)), "watch_spin.py")
@@ -66,17 +66,6 @@ def hear_message(speech_log):
     return key("Return")
 
 
-def wait_until_heard(speech_log, since, words, seconds):
-    """Until `words` have been spoken to the end since `since`, or for `seconds`. Quiet is no
-    sign of it: between two utterances the log can show one ended and the next not yet begun."""
-    deadline = time.time() + seconds
-    while (now := time.time()) < deadline:
-        heard = heard_between(read_speech_log(speech_log), since, now)
-        if words in " ".join(heard.split()):
-            return
-        time.sleep(0.2)
-
-
 def play(speech_log):
     """Returns the steps that were listened to: (what, from, to)."""
     steps = []
@@ -103,7 +92,7 @@ def play(speech_log):
     steps.append(("the end of the game", opened, hear_message(speech_log)))
     wait_for_window("^Kronesluk$")
     back = time.time()
-    wait_until_heard(speech_log, back, START_INSTRUCTION, 15)
+    wait_until_heard(speech_log, back, lambda words: START_INSTRUCTION in words, back + 15)
     steps.append(("the welcome window again", back, key("F2")))
     wait_for_window("Tindrevik")
     time.sleep(2)

@@ -97,15 +97,21 @@ def wait_until_quiet(speech_log, at_most):
         time.sleep(0.5)
 
 
+def wait_until_heard(speech_log, since, heard, until):
+    """Until `heard(words)` holds for the words spoken to the end since `since`, or the moment
+    `until`. Quiet is no sign of it: between two utterances the log can show one ended and the
+    next not yet begun."""
+    while (now := time.time()) < until:
+        if heard(" ".join(heard_between(read_speech_log(speech_log), since, now).split())):
+            return
+        time.sleep(0.2)
+
+
 def wait_for_result(speech_log, pressed, at_most=20.0):
     """A player's pace after the spin started at `pressed`: PACE seconds, and longer while its
     outcome and balance are still being spoken (for `at_most` seconds in all)."""
     sleep_until(pressed + PACE)
-    while (now := time.time()) < pressed + at_most:
-        spoken = within(read_speech_log(speech_log), pressed, now, lambda u: u.queued)
-        if any(u.done_with(BALANCE, now) for u in spoken):
-            return
-        time.sleep(0.2)
+    wait_until_heard(speech_log, pressed, BALANCE.search, pressed + at_most)
 
 
 def play(speech_log):
@@ -253,13 +259,13 @@ def read_speech_log(path):
 def read_screen_reader_log(path):
     """Orca's decisions: (time, "SPEECH" or "BRAILLE", text), in order."""
     decisions = []
+    now = datetime.datetime.now()
+    today = now.replace(hour=0, minute=0, second=0, microsecond=0)
     for line in open(path, encoding="utf-8", errors="replace"):
         match = re.match(r"(\d\d):(\d\d):(\d\d\.\d+) - (SPEECH OUTPUT|BRAILLE LINE): +'(.*)'"
                          r"\s*(?:\{.*\})?$", line.rstrip("\n"))
         if match:
             hours, minutes, seconds = int(match.group(1)), int(match.group(2)), float(match.group(3))
-            now = datetime.datetime.now()
-            today = now.replace(hour=0, minute=0, second=0, microsecond=0)
             when = today.timestamp() + hours * 3600 + minutes * 60 + seconds
             # The log names no day: a time later than now was written before midnight.
             if when > now.timestamp() + 3600:
