@@ -51,11 +51,12 @@ while [ -e "/tmp/.X11-unix/X$free" ]; do free=$((free + 1)); done
 check "a stale DISPLAY" DISPLAY=":$free"
 check "a stale WAYLAND_DISPLAY" WAYLAND_DISPLAY=gone XDG_SESSION_TYPE=wayland
 
-# start_x_server FILE [ARGS...]: an Xvfb of our own; its display number lands in FILE.
+# start_x_server FILE [ARGS...]: an Xvfb of our own; its display number lands in FILE. It does
+# not reset when a client leaves, which would turn away one that connects meanwhile.
 start_x_server() {
     local file=$1
     shift
-    Xvfb -displayfd 3 -nolisten tcp "$@" 3>"$file" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -noreset -nolisten tcp "$@" 3>"$file" >/dev/null 2>&1 &
     x_servers+=($!)
     for _ in $(seq 1 100); do
         [ -s "$file" ] && return 0

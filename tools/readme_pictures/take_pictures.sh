@@ -59,7 +59,7 @@ scale=1
 # Weston on it, and the program under the still clock.
 start_session() {
     scale=$1
-    Xvfb -displayfd 3 -screen 0 $((1024 * scale))x$((768 * scale))x24 -nolisten tcp \
+    Xvfb -displayfd 3 -noreset -screen 0 $((1024 * scale))x$((768 * scale))x24 -nolisten tcp \
         3>"$workdir/display" >"$workdir/xvfb.log" 2>&1 &
     xvfb_pid=$!
     wait_for 10 test -s "$workdir/display" || fail "Xvfb did not start"
