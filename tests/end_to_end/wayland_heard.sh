@@ -15,14 +15,31 @@ count_of() { heard | grep -c "^${1%.*}@[0-9]*\.${1#*.}($" || true; }
 # more_than N INTERFACE.EVENT: it has come more than N times.
 more_than() { [ "$(count_of "$2")" -gt "$1" ]; }
 
-# What the program last heard of the keyboard and its windows, for a failure's report.
+# What the program last heard and said of the keyboard and its windows, for a failure's report:
+# the keys and their modifiers, and each window's configurations and the program's answers.
 last_heard() {
-    grep -E 'wl_keyboard@[0-9]+\.(enter|leave|key)\(|xdg_(toplevel|popup)@[0-9]+\.' \
-        "$wayland_log" | tail -n "${1:-8}" | sed 's/^/  heard: /'
+    grep -E 'wl_keyboard@[0-9]+\.(enter|leave|key|modifiers)\(|xdg_(surface|toplevel|popup)@[0-9]+\.' \
+        "$wayland_log" | tail -n "${1:-16}" | sed 's/^/  heard: /'
 }
 
-# keyboard_came_after N: the keyboard has entered a window more than N times, and is there.
-keyboard_came_after() { more_than "$1" wl_keyboard.enter && has wl_keyboard; }
+# settled: the program has answered every configuration sent to its windows, and no round trip
+# of its own is on the way. Qt takes a window's activation from its configuration and applies it
+# when such a round trip returns; a key that comes before then finds no active window, and a
+# shortcut such as F2 is lost.
+settled() {
+    awk '
+        function object(pattern) { match($0, pattern); return substr($0, RSTART, RLENGTH) }
+        / -> wl_display@1\.sync\(/ { in_flight[object("wl_callback@[0-9]+")] = 1; next }
+        /^\[[0-9. ]+\] +wl_callback@[0-9]+\.done\(/ { delete in_flight[object("wl_callback@[0-9]+")]; next }
+        /^\[[0-9. ]+\] +xdg_surface@[0-9]+\.configure\(/ { unanswered[object("xdg_surface@[0-9]+")] = 1; next }
+        / -> xdg_surface@[0-9]+\.(ack_configure|destroy)\(/ { delete unanswered[object("xdg_surface@[0-9]+")] }
+        END { for (id in in_flight) exit 1; for (id in unanswered) exit 1 }
+    ' "$wayland_log"
+}
+
+# keyboard_came_after N: the keyboard has entered a window more than N times, and is there,
+# with the window settled.
+keyboard_came_after() { more_than "$1" wl_keyboard.enter && has wl_keyboard && settled; }
 
 # open_menu KEYS: the menu that the keys open is open. Weston now and then closes a menu at once
 # (popup_done) when the keys' serials cross on a busy machine, as a player would see it flash;
@@ -73,4 +90,5 @@ click_in() {
     done
     xdotool windowfocus --sync "$output" click 1
     wait_for 10 has wl_keyboard || fail "a click on '$title' did not give the program the keyboard"
+    wait_for 10 settled || fail "the program did not settle after a click on '$title'" "$(last_heard)"
 }

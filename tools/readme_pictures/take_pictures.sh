@@ -158,6 +158,7 @@ pictures() {
     # it back.
     xdotool windowfocus --sync "$output"
     wait_for 3 has wl_keyboard || click_in "$output" "$welcome" 224 300 "$scale"
+    wait_for 10 settled || fail "the welcome window did not settle" "$(last_heard)"
     entered=$(count_of wl_keyboard.enter)
     xdotool key F2
     wait_for 20 shown "$game" || fail "F2 did not show the game window" "$(last_heard)"
