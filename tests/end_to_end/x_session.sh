@@ -103,7 +103,7 @@ wait_for() {
 
 # Xvfb picks a free display itself and writes its number once it is ready for clients. It
 # keeps running as it is when its last client leaves: by default it resets then, and a client
-# that connects during the reset is turned away (a tenth of quick connections, two at a time).
+# that connects during the reset is turned away (one quick connection in eight, two at a time).
 start_x_server() {
     Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$workdir/display" \
         >"$workdir/xvfb.log" 2>&1 &
