@@ -16,8 +16,12 @@ constexpr std::uint64_t Mix(std::uint64_t z) {
 
 }  // namespace
 
+// Nanoseconds whatever the standard library counts in (the browser's counts microseconds), so
+// every build draws the same reels at the same moment.
 std::uint64_t ClockSeededReels::SystemClock() {
-    return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+    const auto sinceEpoch = std::chrono::system_clock::now().time_since_epoch();
+    return static_cast<std::uint64_t>(
+        std::chrono::duration_cast<std::chrono::nanoseconds>(sinceEpoch).count());
 }
 
 ClockSeededReels::ClockSeededReels(Clock clock, std::uint64_t state)
