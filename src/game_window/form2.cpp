@@ -3,23 +3,23 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "accessibility/announcer.h"
+#include "game_flow/reveal_timers.h"
 #include "game_window/game_window_layout.h"
-#include "game_window/reveal_timers.h"
-#include "rules/end_checks.h"
 
 namespace ksl {
 
-using game_window::Reveal;
-using game_window::Reveals;
+namespace {
+QString Words(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+}  // namespace
 
 Form2::Form2(SlotMachine& machine, const Platform& platform)
     : ClassicWindow(game_window::Window),
-      machine_(machine),
+      game_(machine),
       platform_(platform),
-      announcer_(*this),
-      reelsLeftToRight_{Find<QLabel>("Label2"), Find<QLabel>("Label3"), Find<QLabel>("Label1")},
-      Label17(Find<QLabel>("Label17")),
-      Image6(Find("Image6")),
+      announcer_(new Announcer(statusBar())),
       Command1(Find<QPushButton>("Command1")),
       Command2(Find<QPushButton>("Command2")) {
     // The title reads "Kronesluk  av   [ Tindrevik ]"; a screen reader would read out the
@@ -32,21 +32,13 @@ Form2::Form2(SlotMachine& machine, const Platform& platform)
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form2::Command2_Click);
 
-    for (const game_window::RevealTimer& design : Reveal) {
-        reveal_.push_back({&design, design.shows ? Find(design.shows) : nullptr,
-                           platform_.timers.MakeTimer(design.name, design.intervalMs)});
+    for (const game_flow::RevealTimer& design : game_flow::Reveal) {
+        std::unique_ptr<GameTimer> timer =
+            platform_.timers.MakeTimer(design.name, design.intervalMs);
+        timer->onTick = [this, name = std::string(design.name)] { Carry(game_.Ticked(name)); };
+        timers_.emplace(design.name, std::move(timer));
     }
-    for (std::size_t i = 0; i < reveal_.size(); ++i) {
-        GameTimer& timer = *reveal_[i].timer;
-        // One tick does a timer's whole work: every further one would show again what is
-        // already on screen, and only wake the program. So it rests until the next click starts
-        // it again.
-        timer.onTick = [this, i, &timer] {
-            Tick(reveal_[i]);
-            timer.Stop();
-        };
-        timer.SetEnabled(reveal_[i].design->runningAtLoad);
-    }
+    Carry(game_.Load());
 }
 
 Form2::~Form2() {
@@ -56,103 +48,90 @@ Form2::~Form2() {
 void Form2::Form_Load() {
     hide();
     emit loading();
-    machine_.NewGame();
+    game_.NewGame();
 }
 
 void Form2::Command1_Click() {
-    pressed_ = Command1;
-    PlaySpin(Stake::One);
+    Carry(game_.StakePressed(Stake::One));
 }
 void Form2::Command2_Click() {
-    pressed_ = Command2;
-    PlaySpin(Stake::Two);
+    Carry(game_.StakePressed(Stake::Two));
 }
 
 void Form2::StopTimers() {
-    for (const RevealStep& step : reveal_) {
-        step.timer->Stop();
+    for (const auto& [name, timer] : timers_) {
+        timer->Stop();
     }
 }
 
-void Form2::PlaySpin(Stake stake) {
-    // Clear the last result and restart the reveal, each timer a full interval from now.
-    StopTimers();
-    for (const RevealStep& step : reveal_) {
-        if (step.shows != nullptr) {
-            step.shows->hide();
+GameTimer& Form2::Timer(const std::string& name) const {
+    const auto found = timers_.find(name);
+    Q_ASSERT_X(found != timers_.end(), "Form2::Timer", name.c_str());
+    return *found->second;
+}
+
+void Form2::Carry(const Orders& orders) {
+    using Kind = Order::Kind;
+    for (const Order& order : orders) {
+        switch (order.kind) {
+            case Kind::StartTimer:
+                Timer(order.name).Start();
+                break;
+            case Kind::StopTimer:
+                Timer(order.name).Stop();
+                break;
+            case Kind::Show:
+                Find(order.name.c_str())->show();
+                break;
+            case Kind::Hide:
+                Find(order.name.c_str())->hide();
+                break;
+            case Kind::SetText:
+                Find<QLabel>(order.name.c_str())->setText(Words(order.text));
+                break;
+            case Kind::StakesOff:
+                TakeAwayTheStakes();
+                break;
+            case Kind::StakesOn:
+                BringBackTheStakes(order.name);
+                break;
+            case Kind::Beep:
+                platform_.beeper.Beep();
+                break;
+            case Kind::Say:
+                announcer_->Announce(Words(order.text));
+                break;
+            case Kind::Hush:
+                announcer_->Withdraw();
+                break;
+            case Kind::Tell:
+                // The box is modal, and the timers tick while it is open. The game's answer to
+                // its closing may end the game, and with it this window: touch nothing after.
+                platform_.messages.Tell(*this, Words(order.text));
+                Carry(game_.MessageClosed());
+                return;
+            case Kind::GameOver:
+                emit gameOver();  // this window is being unloaded: touch nothing of it from here on
+                return;
         }
     }
-    Image6->hide();
-    for (const RevealStep& step : reveal_) {
-        if (step.design->reveals != Reveals::Result) {
-            step.timer->Start();
-        }
-    }
+}
+
+void Form2::TakeAwayTheStakes() {
     // The button with the focus goes last: disabled first, it would hand the focus to the other
     // stake, which a screen reader would then read out, already grayed. Disabled last, it
     // leaves the focus nowhere, and the screen reader stays where the player is.
     QPushButton* focused = focusWidget() == Command2 ? Command2 : Command1;
     (focused == Command1 ? Command2 : Command1)->setEnabled(false);
     focused->setEnabled(false);
-
-    // Play, and leave the answer in the hidden labels for the timers to reveal.
-    const SpinResult result = machine_.Spin(stake);
-    const Reels reels = LeftToRight(result.Reels);
-    for (std::size_t i = 0; i < reels.size(); ++i) {
-        reelsLeftToRight_[i]->setText(QString::number(reels[i]));
-    }
-    for (const RevealStep& step : reveal_) {
-        if (step.design->reveals == Reveals::Result && step.design->outcome == result.Outcome) {
-            step.timer->Start();
-        }
-    }
-    // The timers tick while a message is open; the balance never shows a refused stake's -1,
-    // but the balance handed back.
-    const Kroner balance =
-        result.EndState == EndState::StakeTooHigh ? machine_.Balance() : result.BalanceAfterSpin;
-    Label17->setText(QString::number(balance));
-    announcer_.SpinStarted(result, balance);
-
-    const QString message = QString::fromUtf8(EndStateMessage(result.EndState));
-    switch (result.EndState) {
-        case EndState::Continue:
-            return;
-        case EndState::OutOfMoney:
-        case EndState::MachineEmptied:
-            platform_.messages.Tell(*this, message);
-            emit gameOver();  // this window is being unloaded: touch nothing of it from here on
-            return;
-        case EndState::StakeTooHigh:
-            platform_.messages.Tell(*this, message);
-            // The refused spin shows no reels.
-            for (const RevealStep& step : reveal_) {
-                if (step.design->reveals == Reveals::Reel) {
-                    step.timer->Stop();
-                }
-            }
-            return;
-    }
 }
 
-void Form2::Tick(const RevealStep& step) {
-    if (step.design->reveals == Reveals::StakeButtons) {
-        BringBackTheStakes();
-        return;
-    }
-    step.shows->show();
-    if (step.design->reveals == Reveals::Result && step.design->outcome != Outcome::Loss) {
-        platform_.beeper.Beep();
-    }
-    announcer_.Revealing();
-}
-
-void Form2::BringBackTheStakes() {
+void Form2::BringBackTheStakes(const std::string& played) {
     Command1->setEnabled(true);
     Command2->setEnabled(true);
     // Disabling the buttons left the focus nowhere: the stake just played takes it back.
-    if (pressed_ != nullptr) {
-        pressed_->setFocus(Qt::OtherFocusReason);
-        pressed_ = nullptr;
+    if (!played.empty()) {
+        Find(played.c_str())->setFocus(Qt::OtherFocusReason);
     }
 }
 

@@ -4,7 +4,7 @@
 
 #include "rules/vocabulary.h"
 
-namespace ksl::game_window {
+namespace ksl::game_flow {
 
 // What a timer of the reveal brings to the screen.
 enum class Reveals { Reel, Balance, Result, StakeButtons };
@@ -41,4 +41,4 @@ inline constexpr std::array<RevealTimer, 11> Reveal{{
     {"Win5", 2100, Stopped, Reveals::Result, "Image1", Outcome::Triple2},     // one stack
 }};
 
-}  // namespace ksl::game_window
+}  // namespace ksl::game_flow
