@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The installed game under Wine, as a player meets it, with the steps the Linux build is played
-# with (../end_to_end/played_game.sh): the welcome and game windows and the About dialog framed
-# as designed by Windows' own account; the game window held pixel by pixel against the Linux
-# build's; a winning game, F2, About by Enter and Esc, a win's beep, and Ctrl+Q in the game
-# window; then a game lost to the end and Ctrl+Q in the welcome window.
+# with (../end_to_end/played_game.steps): the welcome and game windows and the About dialog
+# framed as designed by Windows' own account; the game window held pixel by pixel against the
+# Linux build's; a winning game, F2, About by Enter and Esc and beside the game window, each
+# beep, and Ctrl+Q in the game window; then a game lost to the end and Ctrl+Q in the welcome
+# window.
 #
 #   played_game_test.sh INSTALLER LINUX_PROGRAM WIN32_WINDOW_PROBE
 set -euo pipefail
@@ -67,29 +68,42 @@ handed_to_the_window_manager() {
 # Only the beep's own call is traced: Wine sounds it as the X bell, which no recording hears.
 "$wine" reg add 'HKCU\Software\Wine\Debug' /v RelayInclude /d 'user32.MessageBeep' /f \
     >>"$workdir/reg.log" 2>&1
-still_clock_at "$winning_moment"
-"${still_clock[@]}" WINEDEBUG=-all,+relay "$wine" "$program" >"$workdir/app.log" 2>&1 &
-app_pid=$!
-still_clock_owners=$app_pid
-wait_for 60 viewable '^Kronesluk$' >/dev/null || fail "the welcome window never appeared"
-words=$(fixed_single 'Kronesluk')
-echo "PASS: the welcome window is fixed single: $words"
-handed_to_the_window_manager "$(viewable '^Kronesluk$')" "welcome window"
-game=$(welcome_then_f2)
-words=$(fixed_single 'Kronesluk  av   [ Tindrevik ]')
-echo "PASS: the game window is fixed single: $words"
-handed_to_the_window_manager "$game" "game window"
-echo "PASS: Wine hands openbox both as fixed windows, to move and close only"
+beeps() {
+    grep -c 'Call user32.MessageBeep' "$workdir/app.log" || true
+}
+# Each win and each choice of About sounds the system's default beep once, and nothing else
+# does. The beep is played on a thread of its own, so it may be traced a moment later.
+about_chosen=0
+beeps_as_played() {
+    [ "$(beeps)" -eq $((wins + about_chosen)) ]
+}
+
+start_game() {
+    "${still_clock[@]}" WINEDEBUG=-all,+relay "$wine" "$program" >"$workdir/app.log" 2>&1 &
+    app_pid=$!
+    still_clock_owners+=" $app_pid"
+    about_chosen=0
+}
 
 # The same frozen moment on the Linux build, in the same X server: the game window before any
 # spin. Each is taken alone, as a screenshot shows whatever covers a window.
-painted() { # painted WINDOW
-    python3 "$here/../end_to_end/watch_spin.py" "$1" --painted
+compare_with_the_linux_build() { # compare_with_the_linux_build GAME
+    xwd -silent -id "$1" >"$workdir/windows.xwd"
+    "${still_clock[@]}" QT_QPA_PLATFORM=xcb "$linux_program" >"$workdir/linux.log" 2>&1 &
+    linux_pid=$!
+    wait_for 40 linux_window '^Kronesluk$' >/dev/null ||
+        fail "the Linux build's welcome window never appeared"
+    xdotool windowfocus --sync "$(linux_window '^Kronesluk$')" key F2
+    wait_for 10 linux_window 'Tindrevik' >/dev/null ||
+        fail "F2 did not show the Linux build's game window"
+    wait_for 10 painted "$(linux_window 'Tindrevik')" ||
+        fail "the Linux build's game window was never drawn"
+    xwd -silent -id "$(linux_window 'Tindrevik')" >"$workdir/linux.xwd"
+    stop "$linux_pid"
+    python3 "$here/compare_game_windows.py" "$workdir/linux.xwd" "$workdir/windows.xwd" \
+        "$workdir/difference.png" || fail "the game window differs from the Linux build's"
+    echo "PASS: the game window is drawn as the Linux build draws it"
 }
-wait_for 10 painted "$game" || fail "the game window was never drawn"
-xwd -silent -id "$game" >"$workdir/windows.xwd"
-"${still_clock[@]}" QT_QPA_PLATFORM=xcb "$linux_program" >"$workdir/linux.log" 2>&1 &
-linux_pid=$!
 # linux_window TITLE: the Linux build's window of that title, once it is on screen.
 linux_window() {
     local id
@@ -98,40 +112,48 @@ linux_window() {
     done
     return 1
 }
-wait_for 40 linux_window '^Kronesluk$' >/dev/null || fail "the Linux build's welcome window never appeared"
-xdotool windowfocus --sync "$(linux_window '^Kronesluk$')" key F2
-wait_for 10 linux_window 'Tindrevik' >/dev/null || fail "F2 did not show the Linux build's game window"
-wait_for 10 painted "$(linux_window 'Tindrevik')" || fail "the Linux build's game window was never drawn"
-xwd -silent -id "$(linux_window 'Tindrevik')" >"$workdir/linux.xwd"
-stop "$linux_pid"
-python3 "$here/compare_game_windows.py" "$workdir/linux.xwd" "$workdir/windows.xwd" \
-    "$workdir/difference.png" || fail "the game window differs from the Linux build's"
+
+# The frames of the welcome and game windows and the pixels of the game window, once, in the
+# first game; the beeps all along.
+frames_seen=0
+after_step() {
+    case $1 in
+        game)
+            [ "$frames_seen" = 1 ] && return 0
+            wait_for 60 viewable '^Kronesluk$' >/dev/null || fail "the welcome window never appeared"
+            frame=$(fixed_single 'Kronesluk') || exit 1
+            echo "PASS: the welcome window is fixed single: $frame"
+            handed_to_the_window_manager "$(viewable '^Kronesluk$')" "welcome window"
+            ;;
+        welcome_then_f2)
+            [ "$frames_seen" = 1 ] && return 0
+            frames_seen=1
+            frame=$(fixed_single 'Kronesluk  av   [ Tindrevik ]') || exit 1
+            echo "PASS: the game window is fixed single: $frame"
+            handed_to_the_window_manager "$game" "game window"
+            echo "PASS: Wine hands openbox both as fixed windows, to move and close only"
+            compare_with_the_linux_build "$game"
+            ;;
+        spin)
+            wait_for 10 beeps_as_played ||
+                fail "$wins wins and $about_chosen choices of About sounded $(beeps) beeps"
+            ;;
+        about_and_game_in_front)
+            echo "PASS: the About dialog is a fixed dialog that Alt+Tab reaches: $about_frame"
+            echo "PASS: each of $wins wins and each of $about_chosen choices of About sounded" \
+                "the system's default beep once, and nothing else did"
+            ;;
+    esac
+}
 
 # A dialog with a normal caption and a close box, fixed, that Alt+Tab reaches.
 about_frame_check() {
     about_frame=$(windows_frame 'About Kronesluk' "WS_CAPTION WS_SYSMENU alt-tab" \
-        "WS_THICKFRAME WS_MINIMIZEBOX WS_MAXIMIZEBOX WS_EX_TOOLWINDOW owned")
+        "WS_THICKFRAME WS_MINIMIZEBOX WS_MAXIMIZEBOX WS_EX_TOOLWINDOW owned") || exit 1
     handed_to_the_window_manager "$(viewable '^About Kronesluk$')" "About dialog"
+    about_chosen=$((about_chosen + 1))
+    wait_for 10 beeps_as_played ||
+        fail "$wins wins and $about_chosen choices of About sounded $(beeps) beeps"
 }
-beeps() {
-    grep -c 'Call user32.MessageBeep' "$workdir/app.log" || true
-}
-after_the_spins() {
-    [ "$(beeps)" -eq "$wins" ] || fail "$wins wins sounded $(beeps) beeps"
-    echo "PASS: each of $wins wins sounded the system's default beep once, and nothing else did"
-}
-play_winning_game "$game"
-echo "PASS: the About dialog is a fixed dialog that Alt+Tab reaches: $about_frame"
-[ "$(beeps)" -eq $((wins + 2)) ] || fail "two openings of About sounded $(($(beeps) - wins)) beeps"
-echo "PASS: each opening of the About dialog beeps once"
-quit_with_ctrl_q "$(viewable 'Tindrevik')"
-echo "PASS: Ctrl+Q in the game window ends the game with status 0"
 
-still_clock_at "$losing_moment"
-"${still_clock[@]}" "$wine" "$program" >"$workdir/app.log" 2>&1 &
-app_pid=$!
-still_clock_owners+=" $app_pid"
-game=$(welcome_then_f2)
-play_losing_game "$game"
-quit_with_ctrl_q "$(viewable '^Kronesluk$')"
-echo "PASS: Ctrl+Q in the welcome window ends the game with status 0"
+play_steps "$here/../end_to_end/played_game.steps"
