@@ -66,10 +66,11 @@ def take_stake(browser, speech_log, name, caption, fault):
 def play(browser, origin, speech_log):
     """Returns the steps played, (what, the moment its key went down, the stake of a spin), and
     the page's live-region sentence after each spin."""
-    opened = time.time()
-    browser.open(origin + "/", still_ms=spins_moment_ms())
+    opened, still = time.time(), spins_moment_ms()
+    browser.open(origin + "/", still_ms=still)
     harness.wait_for(30, lambda: browser.evaluate("seen(win('Form1'))"),
                      "the page never showed the welcome window")
+    harness.check(browser.evaluate("Date.now()") == still, "the page's wall clock runs on")
     windows = harness.wait_for(20, lambda: subprocess.run(
         ["xdotool", "search", "--onlyvisible", "--pid", str(browser.pid)],
         capture_output=True, text=True).stdout.split(), "Chromium showed no window")

@@ -136,7 +136,7 @@ class VisibleChromium:
             while b"\0" in self._buffer:
                 raw, self._buffer = self._buffer.split(b"\0", 1)
                 answer = json.loads(raw)
-                if answer.get("id") == self._next_id:  # events go unread: none is enabled
+                if answer.get("id") == self._next_id:  # events go unread
                     if "error" in answer:
                         fail(f"{method}: {answer['error']}")
                     return answer["result"]
@@ -159,6 +159,7 @@ class VisibleChromium:
     def open(self, url, still_ms=None):
         """Opens `url`, its wall clock held at `still_ms` if given."""
         if still_ms is not None:
+            self.send("Page.enable")  # without it the script is kept but never run
             self.send("Page.addScriptToEvaluateOnNewDocument", source=still_clock_script(still_ms))
         self.send("Page.navigate", url=url)
         self.note_processes()
