@@ -11,7 +11,8 @@ void MessageBoxMessages::Tell(QWidget& window, const QString& text) {
     const QPointer<QWidget> owner = &window;
     const QPointer<QWidget> focus = window.focusWidget();
     {
-        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("KSL"), text, QMessageBox::Ok, &window);
+        QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(MessageCaption), text,
+                        QMessageBox::Ok, &window);
         box.setWindowModality(Qt::ApplicationModal);
         // Some desktop styles put a tick on OK; the box shows no picture at all.
         box.button(QMessageBox::Ok)->setIcon(QIcon());

@@ -15,6 +15,9 @@ class PlayerMessages {
     virtual void Tell(QWidget& window, const QString& text) = 0;
 };
 
+// The caption of every message to the player, the application's title.
+inline constexpr const char* MessageCaption = "KSL";
+
 // The program's way: an application-modal box captioned "KSL" with one OK button and no icon.
 class MessageBoxMessages final : public PlayerMessages {
   public:
