@@ -193,7 +193,7 @@ class Browser:
         self.server = Server(folder)
         self.phone = phone
         self.profile = tempfile.mkdtemp(prefix="ksl-web-")
-        self.clock_script = None
+        self.clock_script = self.still = None
         self.when_closed = []  # reads of the profile once Chromium has gone
         options = webdriver.ChromeOptions()
         options.binary_location = "/usr/bin/chromium"
@@ -271,6 +271,7 @@ class Browser:
         the page's timers and performance.now run on."""
         if self.clock_script:
             self.cdp("Page.removeScriptToEvaluateOnNewDocument", identifier=self.clock_script)
+        self.still = ms
         self.clock_script = self.cdp("Page.addScriptToEvaluateOnNewDocument", source=f"""(() => {{
   const Real = Date, still = {ms};
   function Still(...args) {{
@@ -289,6 +290,9 @@ class Browser:
         wait_for(20, lambda: self.js("return document.readyState === 'complete' && "
                                      "seen(win('Form1'));"),
                  "the page never showed the welcome window")
+        if self.still is not None:
+            held = self.js("return [Date.now(), new Date().getTime()];")
+            check(held == [self.still] * 2, f"the wall clock reads {held}, not {self.still}")
         self.note_processes()
 
     # --- the player's hands ----------------------------------------------------------------
@@ -342,6 +346,13 @@ class Browser:
             for kind in ("mousePressed", "mouseReleased"):
                 self.cdp("Input.dispatchMouseEvent", type=kind, x=x, y=y, button="left",
                          clickCount=1)
+
+    def choose(self, window, menu, item):
+        """A menu item chosen by touch (or the mouse): the menu's title, then the item."""
+        self.tap(control(window, menu))
+        wait_for(10, lambda: self.js("return seen(ctl(arguments[0], arguments[1]));",
+                                     window, item), f"{menu} did not open its menu")
+        self.tap(control(window, item))
 
 
 def control(window, name):

@@ -130,7 +130,7 @@ class Player:
             check(s["game"], "no stake to tap: the game window is not shown")
             self.b.tap(control("Form2", f"Command{self.stake}"))
         elif key == "F2":
-            self.menu("Form2" if s["game"] else "Form1", "mnuSpill", "mnuPlay")
+            self.b.choose("Form2" if s["game"] else "Form1", "mnuSpill", "mnuPlay")
         elif s["message"]:
             self.b.tap("#message-ok")
         elif s["about"]:
@@ -138,16 +138,10 @@ class Player:
         else:
             fail(f"a phone has no {key} key, and nothing here to tap for it")
 
-    def menu(self, window, title, item):
-        self.b.tap(control(window, title))
-        wait_for(10, lambda: self.b.js("return seen(ctl(arguments[0], arguments[1]));",
-                                       window, item), f"{title} did not open its menu")
-        self.b.tap(control(window, item))
-
     def choose_about(self):
         check(self.state()["game"], "the game window is not shown")
         if self.touch:
-            self.menu("Form2", "mnuAbout", "mnuContent")
+            self.b.choose("Form2", "mnuAbout", "mnuContent")
         else:
             self.b.key("alt+a")
             self.b.key("g")
@@ -310,7 +304,7 @@ class Player:
         s = self.state()
         check(s["game" if window == "game" else "welcome"], f"the {window} window is not shown")
         if self.touch:
-            self.menu("Form2" if window == "game" else "Form1", "mnuSpill", "mnuExit")
+            self.b.choose("Form2" if window == "game" else "Form1", "mnuSpill", "mnuExit")
         else:
             self.b.key("ctrl+q")
         self.wait(f"Exit in the {window} window left a window open",
