@@ -35,7 +35,7 @@ from play_by_ear import (BALANCE, SPINS_PER_STAKE, START_INSTRUCTION, check_spin
                          heard_between, key, read_screen_reader_log, read_speech_log,
                          report_faults, report_step, wait_for_result, wait_until_heard,
                          wait_until_quiet)
-from visible_chromium import VisibleChromium  # noqa: E402
+from piped_chromium import PipedChromium  # noqa: E402
 
 SPEECH_TEST = os.path.join(HERE, "..", "end_to_end", "screen_reader_speech_test.sh")
 
@@ -140,8 +140,7 @@ def main():
 
     signal.signal(signal.SIGTERM, out_of_time)
     with tempfile.TemporaryDirectory(prefix="ksl-heard-") as scratch:
-        # Chromium first: it is started before the server's thread.
-        browser = VisibleChromium(scratch)
+        browser = PipedChromium(scratch)
         server = None
         try:
             server = harness.Server(folder)

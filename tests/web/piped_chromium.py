@@ -1,7 +1,8 @@
-"""Debian's Chromium on the test's own X server, as a player sees it: a real window, no driver
-between it and the desktop, spoken to over its DevTools pipe (fd 3 in, fd 4 out, each message
-JSON ended by a NUL). The test reads the page and holds its wall clock still through the pipe;
-the player's keys go through the X server, where a screen reader hears them too.
+"""Debian's Chromium with no driver between it and the test, spoken to over its DevTools pipe
+(fd 3 in, fd 4 out, each message JSON ended by a NUL), which also carries the events of every
+target the test attaches to (the page, its service worker). Either a real window on the test's
+own X server, as a player sees it, whose keys go through the X server where a screen reader
+hears them too; or headless, for measuring.
 """
 
 import fcntl
@@ -72,24 +73,24 @@ def still_clock_script(ms):
 }})();"""
 
 
-class VisibleChromium:
+# Headless, measured at a desktop's size, silent.
+HEADLESS = ["--headless=new", "--window-size=1920,1080", "--mute-audio"]
+
+
+class PipedChromium:
     """Starts Chromium on a page with nothing in it (so the page, not the address bar, has the
     keyboard) and attaches to that tab. Its profile, its crash reports and its log
-    (chromium.log) are in `folder`, a fresh one. Start it before any thread of the test's own:
-    the file descriptors are set in the child before it runs Chromium."""
+    (chromium.log) are in `folder`, a fresh one."""
 
-    def __init__(self, folder):
+    def __init__(self, folder, headless=False):
         self.folder = folder
+        self.events = []  # every event, in order, until read_events takes them
         to_browser, self._to_browser = os.pipe()
         self._from_browser, from_browser = os.pipe()
         # The ends the browser gets, out of the way of the numbers 3 and 4 they must end up at.
         ends = [fcntl.fcntl(fd, fcntl.F_DUPFD_CLOEXEC, 10) for fd in (to_browser, from_browser)]
         os.close(to_browser)
         os.close(from_browser)
-
-        def at_three_and_four():
-            os.dup2(ends[0], 3)
-            os.dup2(ends[1], 4)
 
         # The flag alone still lets Chromium 156 offer to translate a Norwegian page, in a
         # bubble a screen reader reads before the page: the profile says no to translation.
@@ -98,12 +99,15 @@ class VisibleChromium:
             json.dump({"translate": {"enabled": False}}, prefs)
         self.log = os.path.join(folder, "chromium.log")
         with open(self.log, "wb") as out:
+            # bash puts the ends at 3 and 4 and becomes Chromium: no Python runs between fork
+            # and exec, which the test's threads (the page's server) would make unsafe.
             self.process = subprocess.Popen(
-                ["/usr/bin/chromium", *FLAGS, f"--user-data-dir={folder}/profile",
-                 "--window-position=0,0", "--window-size=1024,768", "data:text/html,"],
+                ["/bin/bash", "-c", 'exec 3<&"$1" 4>&"$2"; shift 2; exec "$@"', "chromium",
+                 *map(str, ends), "/usr/bin/chromium", *FLAGS, f"--user-data-dir={folder}/profile",
+                 *(HEADLESS if headless else ["--window-position=0,0", "--window-size=1024,768"]),
+                 "data:text/html,"],
                 env={**os.environ, "XDG_CONFIG_HOME": f"{folder}/config"},
-                stdin=subprocess.DEVNULL, stdout=out, stderr=out, pass_fds=(3, 4),
-                preexec_fn=at_three_and_four)
+                stdin=subprocess.DEVNULL, stdout=out, stderr=out, pass_fds=ends)
         for fd in ends:
             os.close(fd)
         self.pid = self.process.pid
@@ -133,20 +137,37 @@ class VisibleChromium:
         os.write(self._to_browser, json.dumps(message).encode() + b"\0")
         deadline = time.monotonic() + 30
         while True:
-            while b"\0" in self._buffer:
-                raw, self._buffer = self._buffer.split(b"\0", 1)
-                answer = json.loads(raw)
-                if answer.get("id") == self._next_id:  # events go unread
-                    if "error" in answer:
-                        fail(f"{method}: {answer['error']}")
-                    return answer["result"]
+            answer = self._receive(deadline)
+            if answer is None:
+                fail(f"Chromium did not answer {method}")
+            if answer.get("id") == self._next_id:
+                if "error" in answer:
+                    fail(f"{method}: {answer['error']}")
+                return answer["result"]
+            if "method" in answer:
+                self.events.append(answer)
+
+    def _receive(self, deadline):
+        """The next message from Chromium, or None if none came by `deadline`."""
+        while b"\0" not in self._buffer:
             left = deadline - time.monotonic()
             if left <= 0 or not select.select([self._from_browser], [], [], left)[0]:
-                fail(f"Chromium did not answer {method}")
+                return None
             chunk = os.read(self._from_browser, 1 << 16)
             if not chunk:
-                fail(f"Chromium closed its DevTools pipe during {method}")
+                fail("Chromium closed its DevTools pipe")
             self._buffer += chunk
+        raw, self._buffer = self._buffer.split(b"\0", 1)
+        return json.loads(raw)
+
+    def read_events(self, seconds=0.0):
+        """The events that came since the last call, and those coming within `seconds`."""
+        deadline = time.monotonic() + seconds
+        while (message := self._receive(deadline)) is not None:
+            if "method" in message:
+                self.events.append(message)
+        events, self.events = self.events, []
+        return events
 
     def evaluate(self, expression):
         """The value of a script in the page; it may use the readings of harness.PROBE."""
