@@ -21,7 +21,8 @@ import sys
 import tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "web"))
-from harness import Failure, Server, wait_for  # noqa: E402
+from harness import Failure, wait_for  # noqa: E402
+from page_server import PageServer  # noqa: E402
 from piped_chromium import PipedChromium  # noqa: E402
 
 BYTES_TARGET = 300_000
@@ -140,7 +141,7 @@ def stake_to_first_reel(folder, runs):
     """Milliseconds from each of `runs` clicks on "1 Kr" to its left reel drawn."""
     with tempfile.TemporaryDirectory(prefix="ksl-bench-") as scratch:
         browser = PipedChromium(scratch, headless=True)
-        server = Server(folder)
+        server = PageServer(folder)
         try:
             browser.send("Emulation.setDeviceMetricsOverride", width=1920, height=1080,
                          deviceScaleFactor=1, mobile=False)
@@ -183,7 +184,7 @@ def main():
     with tempfile.TemporaryDirectory(prefix="ksl-bare-") as bare_folder:
         with open(os.path.join(bare_folder, "index.html"), "w", encoding="utf-8") as bare:
             bare.write(BARE_PAGE)
-        game, bare = Server(folder), Server(bare_folder)
+        game, bare = PageServer(folder), PageServer(bare_folder)
         try:
             visits = {1: [], 2: []}
             bare_visits = []

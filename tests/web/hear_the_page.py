@@ -35,6 +35,7 @@ from play_by_ear import (BALANCE, SPINS_PER_STAKE, START_INSTRUCTION, check_spin
                          heard_between, key, read_screen_reader_log, read_speech_log,
                          report_faults, report_step, wait_for_result, wait_until_heard,
                          wait_until_quiet)
+from page_server import PageServer  # noqa: E402
 from piped_chromium import PipedChromium  # noqa: E402
 
 SPEECH_TEST = os.path.join(HERE, "..", "end_to_end", "screen_reader_speech_test.sh")
@@ -143,7 +144,7 @@ def main():
         browser = PipedChromium(scratch)
         server = None
         try:
-            server = harness.Server(folder)
+            server = PageServer(folder)
             steps, sentences = play(browser, server.origin, speech_log)
         except harness.Failure as failure:
             with open(browser.log, encoding="utf-8", errors="replace") as log:

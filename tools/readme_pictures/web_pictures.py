@@ -23,7 +23,7 @@ import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..",
                                 "tests", "web"))
-from harness import Browser, Failure, control, moment_ms, wait_for  # noqa: E402
+from harness import Browser, Failure, control, moment_ms  # noqa: E402
 
 # Everything on screen drawn: the fonts, every picture, the status bar's time, then two frames.
 SETTLED = """
@@ -51,14 +51,6 @@ def snap(browser, path, taken):
     print(f"  {path}")
 
 
-def choose(browser, window, menu, item):
-    """A menu command as the player gives it: the menu's title, then its item."""
-    browser.tap(control(window, menu))
-    wait_for(5, lambda: browser.js(f"return seen(document.querySelector('{control(window, item)}'));"),
-             f"the menu {menu} did not open on {window}")
-    browser.tap(control(window, item))
-
-
 def take(folder, out, phone, taken):
     prefix = "web-phone-" if phone else "web-"
     with Browser(folder, phone=phone) as browser:
@@ -68,19 +60,17 @@ def take(folder, out, phone, taken):
         browser.open()
         snap(browser, os.path.join(out, f"{prefix}welcome.png"), taken)
 
-        choose(browser, "Form1", "mnuSpill", "mnuPlay")
-        wait_for(10, lambda: browser.state()["stakesOn"], "the game window did not open")
+        browser.choose("Form1", "mnuSpill", "mnuPlay")
+        browser.until("the game window did not open", lambda s: s["stakesOn"])
         browser.tap(control("Form2", "Command1"))
-        # The reveal is over once the stakes are back; the top prize shows five stacks.
-        wait_for(10, lambda: not browser.state()["stakesOn"], "the spin did not start")
-        wait_for(10, lambda: browser.state()["stakesOn"], "the stakes did not come back")
-        state = browser.state()
+        # The reveal is over once the stakes are back after the spin has been told.
+        state = browser.until("the spin was not revealed", lambda s: s["spoken"] and s["stakesOn"])
         if not state["spoken"].startswith("Gevinst 50, 80 kr, hjul 0 0 0"):
             raise Failure(f"the still moment did not win 0 0 0: {state['spoken']!r}")
         snap(browser, os.path.join(out, f"{prefix}game.png"), taken)
 
-        choose(browser, "Form2", "mnuAbout", "mnuContent")
-        wait_for(10, lambda: browser.state()["about"], "the About dialog did not open")
+        browser.choose("Form2", "mnuAbout", "mnuContent")
+        browser.until("the About dialog did not open", lambda s: s["about"])
         snap(browser, os.path.join(out, f"{prefix}about.png"), taken)
 
 
