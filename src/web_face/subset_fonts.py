@@ -5,7 +5,8 @@ fonts.css, which gives each family of the design its cut face.
     subset_fonts.py DESIGN.json OUT_DIR
 
 The desktop serves the design's families with stand-ins ("Arial" with Liberation Sans); the
-design names them, and fontconfig finds their files. Labels and buttons are written in their own
+design names them, and fontconfig finds their files. The page knows each cut face as "Kronesluk
+<family>". Labels and buttons are written in their own
 fonts; labels may also be given whole numbers at run time (the balance), and the status bars write
 the time and the date in whatever form the player's browser gives them, so their face keeps every
 Latin letter, digit and sign.
@@ -20,6 +21,10 @@ import sys
 # letters of the Latin-1 supplement.
 CLOCK_LETTERS = "".join(map(chr, range(0x20, 0x7F))) + "\u00a0\u202f" + "".join(
     map(chr, range(0xC0, 0x100)))
+
+
+# The page's name for the cut face of a design family; fonts.js names it so too.
+PAGE_FAMILY = "Kronesluk {}"
 
 
 def letters_by_family(design):
@@ -65,7 +70,9 @@ def main():
                         "--text=" + letters, "--flavor=woff2", "--layout-features=kern",
                         "--no-hinting", "--desubroutinize", "--output-file=" + str(out / name)],
                        check=True)
-        rules.append(f'@font-face {{ font-family: "{family}"; font-weight: 700; '
+        # A family of the page's own, so that the cut face never stands in for the system's
+        # font of that name where the browser draws its own things (menus, dialogs) in it.
+        rules.append(f'@font-face {{ font-family: "{PAGE_FAMILY.format(family)}"; font-weight: 700; '
                      f'font-display: block; src: url("fonts/{name}") format("woff2"); }}\n')
     (out / "fonts.css").write_text("".join(rules), encoding="utf-8")
 

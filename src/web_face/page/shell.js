@@ -207,6 +207,13 @@ export class Shell {
         return;
       }
     }
+    // Tab where nothing has the keyboard (a stake just turned grey) starts the window's chain.
+    if (event.key === 'Tab' && !window.element.contains(event.target) && !event.ctrlKey && !event.altKey && !event.metaKey) {
+      if (window.moveFocus(event.shiftKey)) {
+        event.preventDefault();
+      }
+      return;
+    }
     const letter = altLetter(event);
     if (letter && (window.menuBar?.openByLetter(letter) || window.pressByLetter(letter))) {
       event.preventDefault();

@@ -148,6 +148,12 @@ export class PageWindow {
       this.raise();
     });
     this.element.addEventListener('pointerdown', () => this.raise());
+    // Tab goes round the window's own controls, as on the desktop, never out of the window.
+    this.element.addEventListener('keydown', (event) => {
+      if (event.key === 'Tab' && !event.altKey && !event.ctrlKey && !event.metaKey && this.moveFocus(event.shiftKey)) {
+        event.preventDefault();
+      }
+    });
     stage.append(this.element);
   }
 
@@ -270,6 +276,19 @@ export class PageWindow {
     } else {
       this.element.focus();
     }
+  }
+
+  // Gives the keyboard to the next control of the tab chain (the buttons that can take it, in
+  // the design's order), or the one before; false where the window has none.
+  moveFocus(backwards) {
+    const chain = this.buttons().filter((element) => !element.disabled && !element.closest('[hidden]'));
+    if (chain.length === 0) {
+      return false;
+    }
+    const at = chain.indexOf(document.activeElement);
+    const next = at < 0 ? (backwards ? chain.length - 1 : 0) : (at + (backwards ? -1 : 1) + chain.length) % chain.length;
+    chain[next].focus();
+    return true;
   }
 
   // Presses the button whose access letter is `letter`; false if there is none.
