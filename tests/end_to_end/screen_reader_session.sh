@@ -31,7 +31,10 @@ start_speech_server() {
         >"$workdir/speechd.out" 2>&1 &
     speech_server_pid=$!
     export SPEECHD_ADDRESS="unix_socket:$workdir/speechd.sock"
-    wait_for 10 test -S "$workdir/speechd.sock" || {
+    # It opens its socket once espeak-ng has listed its voices, a few thousand lines each
+    # logged at this level: about 3 s on an idle machine, 8 s and more with two tests starting
+    # beside a build.
+    wait_for 30 test -S "$workdir/speechd.sock" || {
         cat "$workdir/speechd.out" >&2
         fail "speech-dispatcher did not start"
     }
