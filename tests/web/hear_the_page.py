@@ -77,7 +77,7 @@ def play(browser, origin, speech_log):
         capture_output=True, text=True).stdout.split(), "Chromium showed no window")
     subprocess.run(["xdotool", "windowactivate", "--sync", windows[-1]], check=True, timeout=20)
     steps = [("welcome window", opened, None)]
-    wait_until_heard(speech_log, opened, lambda words: START_INSTRUCTION in words, opened + 30)
+    wait_until_heard(speech_log, opened, lambda words: START_INSTRUCTION in words, opened + 45)
     # A player hears the window out: a key pressed while Orca still reads the page on its own
     # ends that reading where it was, and Orca moves the caret there, away from the keyboard's
     # place in the page.
