@@ -1,10 +1,9 @@
 #!/usr/bin/python3
-"""Mashed keys and taps: a fixed-seed run of random key presses and clicks (keyboard, at
-1920 x 1080) or random taps (touch, on a 360 x 640 phone) on whatever of the page is on screen,
-never Exit. Afterwards the page must still play a spin, no script may have failed, and the
-balance must be what the spoken sentences say: each spin's sentence names the new balance and
-the prize, so a win adds its prize to the balance before it, a loss takes 1 or 2 kroner, and a
-refused stake (told by a message) leaves it as it was.
+"""Mashed keys and taps: a fixed-seed run of random keys and clicks (keyboard, 1920 x 1080) or
+random taps (touch, a 360 x 640 phone) on whatever of the page is on screen, never Exit. Then
+the page must still play a spin, no script may have failed, and the balance must be what the
+spoken sentences say: each names the new balance and the prize, so a win adds its prize to the
+balance before it, a loss takes 1 or 2 kroner, and a refused stake (with a message) nothing.
 
     mashed_input_test.py BUILD_WEB keyboard|touch [ACTIONS]
 """
@@ -13,14 +12,14 @@ import random
 import re
 
 import harness as h
-from harness import check, control, fail, wait_for
+from harness import check, control, fail
 
 KEYS = ["F2", "Return", "Escape", "space", "Tab", "alt+s", "alt+a", "Down", "Up", "Left",
         "Right", "1", "2", "s", "g", "x"]
 SENTENCE = re.compile(r"(Ingen gevinst|Gevinst (\d+)), (-?\d+) kr, hjul [0-4] [0-4] [0-4]\.")
 
-# Notes every spin: the balance label's text before and after the click wrote it, whether a
-# message came with it, and the sentence said of it. A new game window starts a new game.
+# Notes every spin: the balance label's text before and after the click writes it, whether a
+# message came, and the sentence said of it. A new game window is a new game.
 RECORD = r"""
 const spins = window.kslSpins = [];
 let label = null, balance = null, spin = null, said = '';
@@ -29,42 +28,24 @@ new MutationObserver(records => {
   if (now !== label) {
     [label, balance, spin] = [now, now?.textContent, null];
   } else if (now && records.some(r => r.type !== 'attributes' && now.contains(r.target))) {
-    spin = {before: balance, after: now.textContent, told: false, sentence: null};
+    spin = {before: balance, after: now.textContent, told: false};
     balance = now.textContent;
   }
   if (spin && seen(win('message'))) spin.told = true;
   const words = win('spoken').textContent;
-  if (words && words !== said && spin && !spin.sentence) {
-    spin.sentence = words;
-    spins.push(spin);
-  }
+  if (words && words !== said && spin && !spin.sentence) spins.push(Object.assign(spin, {sentence: words}));
   said = words;
-}).observe(document.body, {subtree: true, childList: true, characterData: true,
-                           attributes: true});
+}).observe(document.body, {subtree: true, childList: true, characterData: true, attributes: true});
 """
-
-# What can be touched: the boxes of the windows on screen and of the open menu, and the
-# controls in them, never Exit.
+# What can be touched: the windows on screen and the open menu, and their controls but Exit.
 TARGETS = r"""
-const boxes = [...document.querySelectorAll('#Form1, #Form2, #frmAbout, #message, [role=menu]')]
-  .filter(seen).map(e => e.getBoundingClientRect()).map(r => [r.left, r.top, r.width, r.height]);
-const controls = [...document.querySelectorAll('button, [role=menuitem]')]
-  .filter(e => seen(e) && e.dataset.name !== 'mnuExit').map(e => {
-    const r = e.getBoundingClientRect(); return [r.left + r.width / 2, r.top + r.height / 2]; });
-return {boxes, controls, menu: [...document.querySelectorAll('[role=menu]')].some(seen)};
+const box = r => [r.x, r.y, r.width, r.height];
+const open = [...document.querySelectorAll('#Form1, #Form2, #frmAbout, #message, [role=menu]')].filter(seen);
+return {boxes: open.map(e => box(e.getBoundingClientRect())), menu: open.some(e => e.role === 'menu'),
+  controls: [...document.querySelectorAll('button, [role=menuitem]')]
+    .filter(e => seen(e) && e.dataset.name !== 'mnuExit').map(e => box(e.getBoundingClientRect()))};
 """
-# A point of a window where it is in front, away from its controls.
-IN_SIGHT = r"""
-const r = win(arguments[0]).getBoundingClientRect();
-for (let y = r.top + 2; y < r.bottom; y += 6)
-  for (let x = r.left + 2; x < r.right; x += 6) {
-    const hit = document.elementFromPoint(x, y);
-    if (hit?.closest('#' + arguments[0]) && !hit.closest('button, [role^=menu]')) return [x, y];
-  }
-return null;
-"""
-ON_EXIT = ("return !!document.elementFromPoint(arguments[0], arguments[1])"
-           "?.closest('[data-name=mnuExit]');")
+ON_EXIT = "return !!document.elementFromPoint(...arguments)?.closest('[data-name=mnuExit]');"
 
 
 def mash(browser, rng, actions):
@@ -72,65 +53,45 @@ def mash(browser, rng, actions):
         targets = browser.js(TARGETS)
         check(targets["boxes"], f"nothing on screen after {step} actions")
         if not browser.phone and (targets["menu"] or rng.random() < 0.4):
-            # In an open menu only Return (never on Exit) or Escape, as a player who stays.
             key = rng.choice(KEYS)
-            if targets["menu"]:
-                on_exit = browser.state()["focus"] == "mnuExit"
-                key = "Return" if rng.random() < 0.5 and not on_exit else "Escape"
+            if targets["menu"]:  # in an open menu only Return (never on Exit) or Escape
+                exit_focused = browser.state()["focus"] == "mnuExit"
+                key = "Return" if rng.random() < 0.5 and not exit_focused else "Escape"
             browser.key(key)
             continue
-        if targets["controls"] and rng.random() < 0.35:
-            point = rng.choice(targets["controls"])
-        else:
-            left, top, width, height = rng.choice(targets["boxes"])
-            point = [left + rng.random() * width, top + rng.random() * height]
+        x, y, width, height = rng.choice(targets["controls"] if targets["controls"] and
+                                         rng.random() < 0.35 else targets["boxes"])
+        point = [x + rng.random() * width, y + rng.random() * height]
         if not browser.js(ON_EXIT, *point):
             browser.tap(at=point)
 
 
 def clear_away(browser):
-    """Closes what the monkey left open (the message, About, a menu) and waits out a spin."""
-    phone = browser.phone
+    """Closes what the monkey left open (the message, About, a menu); waits out a spin."""
     for _ in range(20):
         s = browser.state()
         if s["message"]:
-            browser.tap("#message-ok") if phone else browser.key("Return")
-            wait_for(10, lambda: not browser.state()["message"], "the message did not close")
+            browser.tap("#message-ok")
+            browser.until("the message did not close", lambda s: not s["message"])
         elif s["about"]:
-            # About may stand behind another window: a touch on it brings it in front, as
-            # does choosing it again in the game window (started for it if need be).
-            if in_sight := browser.js(IN_SIGHT, "frmAbout"):
-                browser.tap(at=in_sight)
-            else:
+            # About may be hidden behind a window: a touch on it brings it in front, as does
+            # choosing it again in the game window.
+            if not (in_sight := browser.js("return inSight('frmAbout');")):
                 if not s["game"]:
                     browser.choose("Form1", "mnuSpill", "mnuPlay")
-                    wait_for(10, lambda: browser.state()["game"], "Start Spill showed no game")
+                    browser.until("Start Spill showed no game", lambda s: s["game"])
                 browser.choose("Form2", "mnuAbout", "mnuContent")
+            browser.tap(at=in_sight) if in_sight else None
             browser.tap(control("frmAbout", "cmdOK"))
-            wait_for(10, lambda: not browser.state()["about"],
-                     f"About did not close: {browser.state()}")
+            browser.until("About did not close", lambda s: not s["about"])
         elif browser.js(TARGETS)["menu"]:
-            browser.tap(at=[1, 1]) if phone else browser.key("Escape")
-            wait_for(10, lambda: not browser.js(TARGETS)["menu"], "the menu did not close")
+            browser.tap(at=[1, 1])
+            h.wait_for(10, lambda: not browser.js(TARGETS)["menu"], "the menu did not close")
         elif s["game"] and not s["stakesOn"]:
-            wait_for(10, lambda: (s := browser.state())["stakesOn"] or s["message"],
-                     "a spin the monkey started never came to rest")
+            browser.until("a spin never came to rest", lambda s: s["stakesOn"] or s["message"])
         else:
             return s
-    fail(f"the page would not come to rest: {browser.state()}")
-
-
-def check_spins(spins):
-    for spin in spins:
-        said = SENTENCE.fullmatch(spin["sentence"])
-        check(said, f"a spin was told {spin['sentence']!r}")
-        before, after = int(spin["before"]), int(spin["after"])
-        check(said[3] == spin["after"], f"{spin['sentence']!r}, but the balance is {after}")
-        if said[2]:
-            check(after - before == int(said[2]), f"{spin['sentence']!r} after {before} kr")
-        else:
-            check(before - after in (1, 2) or (after == before and spin["told"]),
-                  f"{spin['sentence']!r} after {before} kr")
+    return fail(f"the page would not come to rest: {browser.state()}")
 
 
 def test(folder, hands="keyboard", actions=None):
@@ -141,38 +102,33 @@ def test(folder, hands="keyboard", actions=None):
         browser.open()
         browser.js(RECORD)
         mash(browser, random.Random(20261207), actions)
-        s = clear_away(browser)
-        if not s["game"]:
-            if browser.phone:
-                browser.choose("Form1", "mnuSpill", "mnuPlay")
-            else:
-                browser.key("F2")
-        s = wait_for(10, lambda: (s := browser.state())["stakesOn"] and s,
-                     f"no game to play after the monkey: {browser.state()}")
-        before = len(browser.js("return window.kslSpins;"))
-        if browser.phone:
-            browser.tap(control("Form2", "Command1"))
+        if not clear_away(browser)["game"]:
+            browser.choose("Form1", "mnuSpill", "mnuPlay")
+        s = browser.until(f"no game to play after the monkey", lambda s: s["stakesOn"])
+        told = len(browser.js("return window.kslSpins;"))
+        if browser.phone or s["focus"] != "Command1":
+            browser.tap(control("Form2", "Command1"))  # 1 Kr, never refused
         else:
-            for _ in range(3):  # the keyboard onto 1 Kr, which is never refused
-                if browser.state()["focus"] == "Command1":
-                    break
-                browser.key("Tab")
             browser.key("space")
-        wait_for(10, lambda: len(browser.js("return window.kslSpins;")) > before,
-                 "after the monkey a spin was never told")
+        h.wait_for(10, lambda: len(browser.js("return window.kslSpins;")) > told,
+                   "after the monkey a spin was never told")
         s = clear_away(browser)
         spins = browser.js("return window.kslSpins;")
-        check_spins(spins)
+        for spin in spins:
+            said = SENTENCE.fullmatch(spin["sentence"])
+            before, after = int(spin["before"]), int(spin["after"])
+            check(said and said[3] == spin["after"] and (
+                after - before == int(said[2]) if said[2] else before - after in (1, 2) or (
+                    after == before and spin["told"])),
+                f"{spin['sentence']!r} was said as the balance went from {before} to {after}")
         last = SENTENCE.fullmatch(spins[-1]["sentence"])[3]
-        if s["game"]:
-            check(s["balanceShown"] and s["balance"] == last,
-                  f"the balance shows {s['balance']}, but the last spin was told {last} kr")
-        errors = [e["message"] for e in browser.driver.get_log("browser")
-                  if e["level"] == "SEVERE"]
+        check(not s["game"] or (s["balanceShown"] and s["balance"] == last),
+              f"the balance shows {s['balance']}, but the last spin was told {last} kr")
+        errors = [e["message"] for e in browser.driver.get_log("browser") if e["level"] == "SEVERE"]
         check(not errors, f"the page's scripts failed: {errors}")
         print(f"PASS: {actions} random {'taps' if browser.phone else 'keys and clicks'}, "
-              f"{len(spins)} spins each with the balance its sentence gives, "
-              f"then a spin told {spins[-1]['sentence']!r}")
+              f"{len(spins)} spins each told with the balance it left, the last "
+              f"{spins[-1]['sentence']!r}")
 
 
 if __name__ == "__main__":
