@@ -95,16 +95,18 @@ class FirstVisit:
                 browser.close()
 
     def measure(self, browser, url, selector, scale, worker):
-        # Every target (the tab, the worker) stops at its start until its network is watched.
+        # The tab's network is watched from before the navigation; a service worker stops at
+        # its start until its network is watched too.
         browser.send("Target.setAutoAttach", session=None, autoAttach=True,
                      waitForDebuggerOnStart=True, flatten=True)
         browser.send("Emulation.setDeviceMetricsOverride", width=1920, height=1080,
                      deviceScaleFactor=scale, mobile=False)
         browser.send("Page.enable")
         browser.send("Page.addScriptToEvaluateOnNewDocument", source=PAINT_WATCH % selector)
+        browser.send("Network.enable")
         self.bytes = {"page": 0, "service_worker": 0}
         self.requests = 0
-        watched, pending = {}, set()
+        watched, pending = {browser.session: "page"}, set()
         origin = url.rsplit("/", 1)[0]
         browser.send("Page.navigate", url=url)
 
@@ -112,10 +114,8 @@ class FirstVisit:
             for event in browser.read_events(0.05):
                 params, session = event["params"], event.get("sessionId")
                 if event["method"] == "Target.attachedToTarget":
-                    kind = params["targetInfo"]["type"]
-                    # The tab is also attached as the browser's own session is: watched once.
-                    if kind in self.bytes and params["sessionId"] != browser.session:
-                        watched[params["sessionId"]] = kind
+                    if params["targetInfo"]["type"] == "service_worker":
+                        watched[params["sessionId"]] = "service_worker"
                         browser.send("Network.enable", session=params["sessionId"])
                     browser.send("Runtime.runIfWaitingForDebugger", session=params["sessionId"])
                 elif session not in watched:

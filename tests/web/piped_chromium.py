@@ -13,7 +13,7 @@ import signal
 import subprocess
 import time
 
-from harness import PROBE, alive, fail, processes, wait_for
+from harness import PROBE, fail, wait_for
 
 # Quiet towards the network, a profile of its own, and the accessibility tree built for the
 # screen reader from the start. Translate off: a Norwegian page on an English browser would
@@ -24,6 +24,39 @@ FLAGS = [
     "--no-sandbox", "--disable-background-networking", "--disable-component-update",
     "--disable-sync", "--disable-quic", "--no-default-browser-check", "--remote-debugging-pipe",
 ]
+
+
+def started_at(pid):
+    """A process's start time, which tells it from a later one with its number; None once it
+    has ended (a zombie has ended, whoever is yet to reap it)."""
+    try:
+        with open(f"/proc/{pid}/stat", encoding="latin-1") as stat:
+            fields = stat.read().rsplit(")", 1)[1].split()
+    except OSError:
+        return None
+    return None if fields[0] == "Z" else fields[19]
+
+
+def processes_of(root, folder):
+    """{pid: start time} of `root`, every process under it, and every process that names
+    `folder` on its command line (the crash handlers, which leave the tree as daemons do)."""
+    children, found = {}, {}
+    for pid in map(int, filter(str.isdigit, os.listdir("/proc"))):
+        try:
+            with open(f"/proc/{pid}/stat", encoding="latin-1") as stat:
+                children.setdefault(int(stat.read().rsplit(")", 1)[1].split()[1]), []).append(pid)
+            with open(f"/proc/{pid}/cmdline", "rb") as cmdline:
+                if folder.encode() in cmdline.read() and (start := started_at(pid)):
+                    found[pid] = start
+        except OSError:
+            continue  # gone meanwhile
+    todo = [root]
+    while todo:
+        pid = todo.pop()
+        if (start := started_at(pid)) is not None:
+            found[pid] = start
+            todo.extend(children.get(pid, []))
+    return found
 
 
 def still_clock_script(ms):
@@ -154,7 +187,7 @@ class PipedChromium:
 
     def note_processes(self):
         """Chromium starts processes as it goes: note them while they live, to see each end."""
-        self.tree.update(processes(self.pid, self.folder))
+        self.tree.update(processes_of(self.pid, self.folder))
 
     def close(self):
         """Asks Chromium to close, waits for every process of it to end, and kills (and names
@@ -170,9 +203,9 @@ class PipedChromium:
             self.process.kill()
             self.process.wait(5)
         deadline = time.monotonic() + 10
-        while any(alive(p, s) for p, s in self.tree.items()) and time.monotonic() < deadline:
+        while any(started_at(p) == s for p, s in self.tree.items()) and time.monotonic() < deadline:
             time.sleep(0.05)
-        left = [p for p, s in self.tree.items() if alive(p, s)]
+        left = [p for p, s in self.tree.items() if started_at(p) == s]
         for pid in left:
             os.kill(pid, signal.SIGKILL)
         os.close(self._to_browser)
