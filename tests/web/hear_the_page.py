@@ -1,20 +1,20 @@
 #!/usr/bin/python3
-"""Plays the browser edition by ear, as play_by_ear.py plays the desktop program: Chromium on
-the test's X server opens the page, its wall clock held still at the desktop speech test's
-moment; the player waits to hear how to start, presses F2, plays four spins at "1 Kr" and four
-at "2 Kr" with Space every 4 seconds (or, while a result is still being spoken, once it has
-been heard), and then the logs of Orca and speech-dispatcher are read and checked as for the
-desktop:
+"""Plays the browser edition by ear, as play_by_ear.py plays the desktop program: a visible
+Chromium opens the page, its wall clock held at the desktop speech test's moment; the player
+waits to hear how to start, presses F2, plays four spins at "1 Kr" and four at "2 Kr", Space
+every 4 seconds (or, while a result is still being spoken, once it has been heard). Then the
+logs of Orca and speech-dispatcher are checked as for the desktop:
 - the welcome window told how to start ("Press F2 ...");
 - for every spin, whether it won (and how much) and the new balance were heard to the end
   before the next key press, in braille too, the balances heard add up from 30, and they are
   the words the page put in its live region;
+- the stake that takes the keyboard (after F2, after Tab) is named;
 - no button was ever spoken as grayed: the keyboard never rests on a stake that is off.
 
     hear_the_page.py BUILD_WEB_FOLDER ORCA_DEBUG_LOG SPEECH_DISPATCHER_LOG [--measure-only]
 
-Orca and speech-dispatcher must be running (see screen_reader_test.sh); this starts and stops
-Chromium and the page's server itself.
+Orca and speech-dispatcher must be running (screen_reader_test.sh starts them); this starts
+and stops Chromium and the page's server.
 """
 
 import calendar
@@ -142,18 +142,15 @@ def main():
     signal.signal(signal.SIGTERM, out_of_time)
     with tempfile.TemporaryDirectory(prefix="ksl-heard-") as scratch:
         browser = PipedChromium(scratch)
-        server = None
         try:
-            server = PageServer(folder)
-            steps, sentences = play(browser, server.origin, speech_log)
+            with PageServer(folder) as server:
+                steps, sentences = play(browser, server.origin, speech_log)
         except harness.Failure as failure:
             with open(browser.log, encoding="utf-8", errors="replace") as log:
-                harness.fail(f"{failure}\nChromium's last words:\n{log.read()[-2000:]}")
+                harness.fail(f"{failure}\nChromium's last words:\n{log.read()[-1500:]}")
         finally:
             browser.close()
-            if server:
-                server.stop()
-    time.sleep(1.0)  # the logs catch up
+    wait_until_quiet(speech_log, 15)  # the last words are in the logs
     utterances = read_speech_log(speech_log)
     harness.check(utterances, "speech-dispatcher spoke nothing")
     faults = check(steps, sentences, utterances, read_screen_reader_log(orca_log))
