@@ -18,11 +18,11 @@ GRAMMAR = {"game": "winning|losing", "welcome_then_f2": "",
            "about_closed_by": "Return|Escape", "about_and_game_in_front": "",
            "message_closed": ".+", "game_window_back": "", "welcome_window_back": "",
            "stakes_back": "", "quit": "game|welcome"}
-# When each step of a spin's reveal is designed to show, in ms from the press. The press is
-# seen as the stakes turn grey, just after the timers start; Chromium may fire a timer a
-# millisecond or so before its time.
+# When each step of a spin's reveal is designed to show, in ms from the press: the last input
+# event before the stakes turn grey, seen by a capture listener before the page's own handler
+# starts the timers. Chromium's timers keep whole milliseconds.
 DESIGNED = {"left": 500, "middle": 1200, "right": 1900, "balance": 2100, "buttons": 2500}
-EARLY_MS = 5
+EARLY_MS = 1
 SENTENCE = re.compile(r"(Ingen gevinst|Gevinst \d+), (-?\d+) kr, hjul ([0-4]) ([0-4]) ([0-4])\.")
 
 # Put in the page before a press: when each step of the reveal first shows (performance.now,
@@ -30,11 +30,15 @@ SENTENCE = re.compile(r"(Ingen gevinst|Gevinst \d+), (-?\d+) kr, hjul ([0-4]) ([
 WATCH = r"""
 const rec = window.kslSpin = {said: [], message: false};
 const reels = {left: 'Label2', middle: 'Label3', right: 'Label1'};
+let input;
+const pressed = () => { input = performance.now(); };
+const inputs = ['keydown', 'keyup', 'pointerdown', 'pointerup', 'click'];
+for (const kind of inputs) document.addEventListener(kind, pressed, true);
 const observer = new MutationObserver(() => {
   const now = performance.now();
   rec.message ||= seen(win('message'));
   if (rec.t0 === undefined && !stakes().every(b => b.disabled)) return;
-  rec.t0 ??= now;
+  rec.t0 ??= input ?? now;
   for (const [step, name] of Object.entries({...reels, balance: 'Label17'}))
     if (rec[step] === undefined && seen(ctl('Form2', name))) rec[step] = now;
   const said = win('spoken').textContent;
@@ -45,6 +49,7 @@ const observer = new MutationObserver(() => {
       reels: Object.values(reels).map(n => ctl('Form2', n).textContent.trim()),
       figure: ctl('Form2', 'Label17').textContent.trim()});
     observer.disconnect();
+    for (const kind of inputs) document.removeEventListener(kind, pressed, true);
   }
 });
 observer.observe(document.body, {subtree: true, attributes: true, childList: true,
