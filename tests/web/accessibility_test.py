@@ -31,7 +31,6 @@ ABOUT = ["[image] Kronesluk", "Kronesluk", "Versjon 2000 Pro av Tindrevik",
          "[button] OK", "[button] System Info..."]
 SENTENCE = re.compile(r"(Ingen gevinst|Gevinst \d+), (-?\d+) kr, hjul ([0-4]) ([0-4]) ([0-4])\.")
 WINDOWS = ("Form1", "Form2", "frmAbout", "message")
-ROLES = {"button": "button", "image": "image", "img": "image"}
 
 
 def words(text):
@@ -45,7 +44,7 @@ class Tree:
     def __init__(self, browser):
         self.owner, self.ids = {}, {}
         self._map(browser.cdp("DOM.getDocument", depth=-1)["root"], None, None)
-        self.nodes = [n for n in browser.cdp("Accessibility.getFullAXTree")["nodes"]]
+        self.nodes = browser.cdp("Accessibility.getFullAXTree")["nodes"]
         self.by_id = {node["nodeId"]: node for node in self.nodes}
         self.by_element = {node.get("backendDOMNodeId"): node for node in self.nodes}
 
@@ -78,8 +77,8 @@ class Tree:
             where, control = self.owner.get(node.get("backendDOMNodeId"), (None, None))
             if where == window and control and not node.get("ignored") and \
                     not control.startswith(("mnu", "StatusBar")):
-                if role in ROLES or role == "StaticText":
-                    return read.append(f"[{ROLES[role]}] {name}" if role in ROLES else name)
+                if role in ("button", "image", "StaticText"):
+                    return read.append(name if role == "StaticText" else f"[{role}] {name}")
                 if name and role != "generic":
                     read.append(f"{name}:")
             for child in node.get("childIds", []):
