@@ -79,17 +79,22 @@ def main():
             old.unlink()
 
     name = next(window for window in design["windows"] if window["kind"] == "window")["caption"]
+    fonts = sorted(args.fonts.glob("*.woff2"))
+    # The fonts come with the page rather than when a text first asks for them, so that no text
+    # waits for its font.
+    preload = "\n".join(f'<link rel="preload" href="fonts/{font.name}" as="font" type="font/woff2" crossorigin>'
+                        for font in fonts)
     for source in sorted(args.page.iterdir()):
         if source.name == "index.html":
-            (site / source.name).write_text(source.read_text(encoding="utf-8").replace("@NAME@", name),
-                                            encoding="utf-8")
+            page = source.read_text(encoding="utf-8").replace("@NAME@", name).replace("@PRELOAD@", preload)
+            (site / source.name).write_text(page, encoding="utf-8")
         elif source.name != WORKER:
             copy(source, site, source.name)
     for built in ("kronesluk_core.js", "kronesluk_core.wasm"):
         copy(args.core / built, site, built)
     copy(args.design, site, "design.json")
     copy(args.fonts / "fonts.css", site, "fonts.css")
-    for font in sorted(args.fonts.glob("*.woff2")):
+    for font in fonts:
         copy(font, site, f"fonts/{font.name}")
     for picture in sorted(set(pictures(design))):
         copy(args.assets / picture, site, f"pictures/{picture}")

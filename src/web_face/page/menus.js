@@ -30,6 +30,8 @@ export class MenuBar {
       }
     };
     document.addEventListener('pointerdown', this.closeOnOutside, true);
+    // An open menu has the keyboard, wherever the focus is, as a desktop menu grabs it.
+    this.onKey = (event) => this.onMenuKey(event);
   }
 
   addMenu(design, index) {
@@ -59,8 +61,6 @@ export class MenuBar {
       return { button, letter: accessLetter(item.text).letter };
     });
     title.addEventListener('click', () => (this.openIndex === index ? this.close() : this.open(index)));
-    popup.addEventListener('keydown', (event) => this.onMenuKey(event));
-    title.addEventListener('keydown', (event) => this.onMenuKey(event));
     holder.append(title, popup);
     this.element.append(holder);
     this.menus.push({ title, popup, items, letter: accessLetter(design.title).letter });
@@ -80,6 +80,7 @@ export class MenuBar {
     this.openIndex = index;
     menu.title.setAttribute('aria-expanded', 'true');
     menu.popup.hidden = false;
+    document.addEventListener('keydown', this.onKey, true);
     menu.items[0]?.button.focus();
   }
 
@@ -90,6 +91,7 @@ export class MenuBar {
       return;
     }
     this.openIndex = -1;
+    document.removeEventListener('keydown', this.onKey, true);
     menu.title.setAttribute('aria-expanded', 'false');
     menu.popup.hidden = true;
     const back = this.returnFocus;
@@ -145,6 +147,15 @@ export class MenuBar {
       event.preventDefault();
       event.stopPropagation();
       item.button.click();
+      return;
+    }
+    // Enter and Space choose the item with the focus; no other key reaches the window.
+    const onItem = buttons.includes(document.activeElement);
+    if (!(onItem && (event.key === 'Enter' || event.key === ' '))) {
+      event.stopPropagation();
+      if (event.key === 'Enter' || event.key === ' ') {
+        event.preventDefault();
+      }
     }
   }
 

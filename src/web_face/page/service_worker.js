@@ -26,9 +26,24 @@ self.addEventListener('fetch', (event) => {
   if (event.request.method !== 'GET' || !ours(event.request.url)) {
     return;
   }
-  event.respondWith(caches.open(CACHE)
-    .then((cache) => cache.match(event.request, { ignoreSearch: true }))
-    .then((kept) => kept ?? fetch(event.request)));
+  event.respondWith(caches.open(CACHE).then(async (cache) => {
+    const kept = await cache.match(event.request, { ignoreSearch: true });
+    if (kept) {
+      return kept;
+    }
+    try {
+      return await fetch(event.request);
+    } catch (failure) {
+      // Off line, a picture drawn for denser screens that this screen never showed: the
+      // ordinary one stands in for it.
+      const ordinary = event.request.url.replace(/@2x(\.png)$/, '$1');
+      const standIn = ordinary !== event.request.url && await cache.match(ordinary);
+      if (standIn) {
+        return standIn;
+      }
+      throw failure;
+    }
+  }));
 });
 
 // The page names the pictures its screen shows (their density is the screen's): keep those.

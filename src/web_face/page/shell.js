@@ -153,7 +153,12 @@ export class Shell {
   // where the browser allows it (an installed game's window, a tab the game opened); where the
   // tab stays, the game has ended all the same, and what is left is its icon to start it again.
   exitProgram() {
-    window.close();
+    // Only where the browser lets a page close itself (a window the game was opened into, its
+    // first page, or the installed game's own window): elsewhere it would only complain.
+    const own = window.opener || history.length === 1 || !matchMedia('(display-mode: browser)').matches;
+    if (own) {
+      window.close();
+    }
     this.messages.dismiss();
     if (this.about) {
       this.about.unload();
