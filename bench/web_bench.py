@@ -5,9 +5,10 @@ from 127.0.0.1 by the tests' own server, everything read through the DevTools pr
                 Network.loadingFinished of the page and of its service worker, until the worker
                 keeps every picture shown), at 1x and at 2x device scale (target: at most 300 KB
                 at 1x);
-  navigation    from the start of the navigation to the first frame drawn after the welcome
-                window is on screen with its fonts and pictures, against a bare page of one line
-                of text served the same way, alternating (target: at most 1.2 times);
+  navigation    from the start of the navigation to the presentation of the first frame that
+                shows the welcome window with its fonts and pictures, against a bare page of one
+                line of text served and measured the same way, alternating (target: at most 1.2
+                times);
   stake         from a click on "1 Kr" (the click event's time) to the first frame drawn after
                 the left reel shows (design: the first reel at 500 ms).
 Every figure is the median of the runs.
@@ -33,16 +34,37 @@ BARE_PAGE = ('<!doctype html><html lang="nb"><meta charset="utf-8">'
              '<title>Kronesluk</title><p>Press F2 for å starte spillet</p>')
 
 # From the page's first script on: the moment `selector` is on screen with every text of it in
-# its font and every picture of it decoded, and then drawn (the frame after the one in which it
-# was first seen has begun).
+# its font and every picture of it decoded, and then drawn. Drawn is when the browser presents
+# the frame that first shows it whole, as Element Timing reports it: a frame's work does not end
+# when its requestAnimationFrame callbacks start, and a window that fills the screen takes longer
+# to raster and composite than a line of text. The frame is marked by a dot put in it (a 2-pixel
+# full stop in the top left corner), in the same callback that found the window ready.
 PAINT_WATCH = """(() => {
   const ready = el => el && el.checkVisibility() && [...el.querySelectorAll('img')]
     .every(img => !img.checkVisibility() || (img.complete && img.naturalWidth > 0)) &&
     [el, ...el.querySelectorAll('*')].every(e => ![...e.childNodes].some(n => n.nodeType === 3 &&
       n.textContent.trim()) || document.fonts.check(getComputedStyle(e).font, e.textContent));
-  const look = () => ready(document.querySelector(%r))
-    ? requestAnimationFrame(() => { window.kslPainted = performance.now(); })
-    : requestAnimationFrame(look);
+  const mark = () => {
+    const dot = document.createElement('div');
+    dot.setAttribute('elementtiming', 'ksl-drawn');
+    dot.textContent = '.';
+    Object.assign(dot.style, {position: 'fixed', left: '0', top: '0', font: '2px sans-serif',
+                              pointerEvents: 'none'});
+    new PerformanceObserver((entries, observer) => {
+      const drawn = entries.getEntries().find(entry => entry.identifier === 'ksl-drawn');
+      if (drawn) {
+        observer.disconnect();
+        dot.remove();
+        window.kslPainted = drawn.renderTime;
+      }
+    }).observe({type: 'element'});
+    document.documentElement.append(dot);
+  };
+  const look = () => {
+    if (!ready(document.querySelector(%r))) return requestAnimationFrame(look);
+    window.kslFrameBegun = performance.now();
+    mark();
+  };
   requestAnimationFrame(look);
 })();"""
 
@@ -135,6 +157,7 @@ class FirstVisit:
         self.painted_ms = wait_for(30, settled, f"{url} was not drawn and kept within 30 s")
         self.first_contentful_ms = evaluate(
             browser, "performance.getEntriesByName('first-contentful-paint')[0]?.startTime")
+        self.frame_begun_ms = evaluate(browser, "window.kslFrameBegun")
 
 
 def stake_to_first_reel(folder, runs):
@@ -212,8 +235,10 @@ def main():
           "first visits at 1x)")
     print(f"  kronesluk {ours:.1f} ms, bare page with one line of text {theirs:.1f} ms: "
           f"ratio {ours / theirs:.3f} (target: at most {RATIO_TARGET:.2f})")
-    print(f"  for scale: first contentful paint kronesluk "
-          f"{median(v.first_contentful_ms for v in visits[1]):.1f} ms, bare page "
+    print(f"  for scale: the frame that shows it begun (its requestAnimationFrame callbacks) "
+          f"kronesluk {median(v.frame_begun_ms for v in visits[1]):.1f} ms, bare page "
+          f"{median(v.frame_begun_ms for v in bare_visits):.1f} ms; first contentful paint "
+          f"kronesluk {median(v.first_contentful_ms for v in visits[1]):.1f} ms, bare page "
           f"{median(v.first_contentful_ms for v in bare_visits):.1f} ms")
     spins = stake_to_first_reel(folder, runs)
     print(f"A stake's click to its first reel drawn (median of {runs} spins)")
