@@ -2,6 +2,8 @@
 // design, the shell that moves the player between them.
 
 import createCore from './kronesluk_core.js';
+// Written by the build from the desktop's design records.
+import design from './design.js';
 import { Messages } from './messages.js';
 import { keepOffline, keepPictures } from './offline.js';
 import { Shell } from './shell.js';
@@ -22,14 +24,17 @@ function gameCore(module) {
   };
 }
 
-const [design, module] = await Promise.all([
-  fetch('design.json').then((response) => response.json()),
-  createCore(),
-]);
+function pageLoaded() {
+  return document.readyState === 'complete' ? Promise.resolve()
+    : new Promise((resolve) => window.addEventListener('load', resolve, { once: true }));
+}
+
 const stage = document.getElementById('stage');
 fitToScreen(stage, design);
-const shell = new Shell(design, gameCore(module), new Messages(design.messages), stage);
-shell.start();
-keepOffline();
+const shell = new Shell(design, () => createCore().then(gameCore), new Messages(design.messages), stage);
+await shell.start();
+// The worker's first filling fetches every file again: not before the page has what it shows.
+await pageLoaded();
+keepOffline(design);
 // The About dialog's picture is built when it first opens.
-new MutationObserver(keepPictures).observe(stage, { childList: true });
+new MutationObserver(() => keepPictures(design)).observe(stage, { childList: true });

@@ -34,10 +34,9 @@ self.addEventListener('fetch', (event) => {
     try {
       return await fetch(event.request);
     } catch (failure) {
-      // Off line, a picture drawn for denser screens that this screen never showed: the
-      // ordinary one stands in for it.
-      const ordinary = event.request.url.replace(/@2x(\.png)$/, '$1');
-      const standIn = ordinary !== event.request.url && await cache.match(ordinary);
+      // Off line, a picture at a density this screen never showed (the screen has changed):
+      // its twin at the other density stands in for it.
+      const standIn = /\/pictures\//.test(event.request.url) && await cache.match(twin(event.request.url));
       if (standIn) {
         return standIn;
       }
@@ -46,9 +45,16 @@ self.addEventListener('fetch', (event) => {
   }));
 });
 
-// The page names the pictures its screen shows (their density is the screen's): keep those.
+function twin(url) {
+  return /@2x\.png$/.test(url) ? url.replace(/@2x\.png$/, '.png') : url.replace(/\.png$/, '@2x.png');
+}
+
+// The page names the pictures its screen shows (their density is the screen's): keep those,
+// all at once, so that a picture kept tells that all of them are.
 self.addEventListener('message', (event) => {
   const keep = Array.isArray(event.data?.keep) ? event.data.keep.filter(ours) : [];
-  event.waitUntil(caches.open(CACHE).then((cache) => Promise.all(keep.map((url) => cache.match(url)
-    .then((kept) => kept ?? cache.add(url).catch(() => {}))))));
+  event.waitUntil(caches.open(CACHE).then(async (cache) => {
+    const kept = await Promise.all(keep.map((url) => cache.match(url)));
+    await cache.addAll(keep.filter((url, index) => !kept[index])).catch(() => {});
+  }));
 });

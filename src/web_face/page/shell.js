@@ -2,6 +2,10 @@
 // once and is loaded, shown, hidden and unloaded; the game window is the start-up window, and
 // loading it puts the welcome window on screen and starts a new game. The menu commands and
 // their shortcut keys are handled here.
+//
+// The page draws the welcome window first, from the design alone; the game's core is started
+// once it is on screen, the game window is loaded hidden once the core has come, and what needs
+// it (the welcome window's "Start Spill") waits for it.
 
 import { beep } from './bell.js';
 import { GameWindow } from './game_window.js';
@@ -9,12 +13,27 @@ import { withdrawInstruction, hush, instruct } from './speech.js';
 import { altLetter, isShortcut } from './shortcuts.js';
 import { PageWindow, active } from './windows.js';
 
+// Resolves once what is on the page now has been drawn, in its fonts.
+function drawn() {
+  // Laid out now, the page asks for its fonts, and document.fonts.ready waits for them.
+  void document.body.offsetWidth;
+  return document.fonts.ready.then(() => new Promise((resolve) => {
+    requestAnimationFrame(() => requestAnimationFrame(() => setTimeout(resolve)));
+  }));
+}
+
 export class Shell {
-  constructor(design, core, messages, stage) {
+  // `startCore()` starts the game's core and answers a promise of it.
+  constructor(design, startCore, messages, stage) {
     this.designs = new Map(design.windows.map((window) => [window.name, window]));
     this.timers = design.timers;
     this.systemInfoUnavailable = design.messages.systemInfoUnavailable;
-    this.core = core;
+    this.startCore = startCore;
+    this.core = null;
+    this.coreComing = null;
+    // Counts the program's runs: what waited for the core is dropped if the program has ended
+    // meanwhile.
+    this.run = 0;
     this.messages = messages;
     this.stage = stage;
     this.form1 = null;
@@ -23,9 +42,30 @@ export class Shell {
     document.addEventListener('keydown', (event) => this.onKey(event));
   }
 
-  // Start-up: the game window is the start-up window, and loading it does the rest.
+  // Start-up: the game window is the start-up window, and loading it does the rest; its
+  // welcome window is on screen first, and the game window is loaded once the welcome window
+  // has been drawn and the core has come. Resolves then.
   start() {
-    this.loadGameWindow();
+    this.showWelcomeWindow();
+    this.coreComing ??= drawn().then(this.startCore).then((core) => {
+      this.core = core;
+    });
+    return this.withCore(() => this.loadGameWindow());
+  }
+
+  // Runs `action` now if the core is here, else once it has come, unless the program has ended
+  // meanwhile.
+  withCore(action) {
+    if (this.core) {
+      action();
+      return Promise.resolve();
+    }
+    const run = this.run;
+    return this.coreComing.then(() => {
+      if (this.run === run) {
+        action();
+      }
+    });
   }
 
   loadGameWindow() {
@@ -39,8 +79,11 @@ export class Shell {
     });
     this.form2.load();
     // The window's load handler: hidden, the welcome window on screen (the new game has begun).
+    // At start-up it is there already, and may have the player's menu open.
     window.hide();
-    this.showWelcomeWindow();
+    if (!this.form1?.shown) {
+      this.showWelcomeWindow();
+    }
   }
 
   showGameWindow() {
@@ -92,11 +135,13 @@ export class Shell {
     commands[name]?.();
   }
 
-  // The welcome window's "Start Spill" (F2).
+  // The welcome window's "Start Spill" (F2), as soon as there is a game to play.
   startGame() {
-    this.loadGameWindow();
-    this.showGameWindow();
-    this.hideWelcomeWindow();
+    this.withCore(() => {
+      this.loadGameWindow();
+      this.showGameWindow();
+      this.hideWelcomeWindow();
+    });
   }
 
   // The game window's "Start spill på nytt" (F2).
@@ -153,6 +198,7 @@ export class Shell {
   // where the browser allows it (an installed game's window, a tab the game opened); where the
   // tab stays, the game has ended all the same, and what is left is its icon to start it again.
   exitProgram() {
+    this.run += 1;
     // Only where the browser lets a page close itself (a window the game was opened into, its
     // first page, or the installed game's own window): elsewhere it would only complain.
     const own = window.opener || history.length === 1 || !matchMedia('(display-mode: browser)').matches;

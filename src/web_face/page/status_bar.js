@@ -9,8 +9,21 @@ const Forms = {
   date: [{ dateStyle: 'short' }, { year: '2-digit', month: '2-digit', day: '2-digit' }],
 };
 
+// A browser readies its calendars and time zones for the first formatter it makes, which takes
+// a while: each form's formatter is made once.
+const formatters = new Map();
+
+function format(what, form, now) {
+  const key = `${what} ${form}`;
+  if (!formatters.has(key)) {
+    formatters.set(key, new Intl.DateTimeFormat(undefined, Forms[what][form]));
+  }
+  return formatters.get(key).format(now);
+}
+
 const bars = new Set();
 let wake = null;
+let measuring = false;
 
 function panel(width) {
   const span = document.createElement('span');
@@ -19,15 +32,32 @@ function panel(width) {
 }
 
 function show(bar, now) {
+  bar.now = now;
   for (const what of ['time', 'date']) {
-    const span = bar[what];
-    span.textContent = new Intl.DateTimeFormat(undefined, Forms[what][bar.form[what]]).format(now);
-    // Measured only on screen; once too wide, the narrower form for good.
-    if (bar.form[what] === 0 && span.clientWidth > 0 && span.scrollWidth > span.clientWidth) {
-      bar.form[what] = 1;
-      span.textContent = new Intl.DateTimeFormat(undefined, Forms[what][1]).format(now);
-    }
+    bar[what].textContent = format(what, bar.form[what], now);
   }
+  measureSoon();
+}
+
+// Whether a form fits is measured in its own font, on screen, where the next frame lays the
+// bars out anyway (before it is drawn): once too wide, the narrower form for good.
+function measureSoon() {
+  if (measuring) {
+    return;
+  }
+  measuring = true;
+  document.fonts.ready.then(() => requestAnimationFrame(() => {
+    measuring = false;
+    for (const bar of bars) {
+      for (const what of ['time', 'date']) {
+        const span = bar[what];
+        if (bar.form[what] === 0 && span.clientWidth > 0 && span.scrollWidth > span.clientWidth) {
+          bar.form[what] = 1;
+          span.textContent = format(what, 1, bar.now);
+        }
+      }
+    }
+  }));
 }
 
 // Shows the time on every bar still on the page, then sleeps until the next minute.
@@ -41,6 +71,10 @@ function tick() {
       bars.delete(bar);
     }
   }
+  sleep(now);
+}
+
+function sleep(now) {
   wake = bars.size > 0 ? setTimeout(tick, 60000 - (now.getSeconds() * 1000 + now.getMilliseconds())) : null;
 }
 
@@ -57,9 +91,10 @@ export function buildStatusBar(design) {
   title.textContent = design.title;
   element.append(bar.time, bar.date, title);
   bars.add(bar);
-  show(bar, new Date());
+  const now = new Date();
+  show(bar, now);
   if (wake === null) {
-    tick();
+    sleep(now);
   }
   return { element, refresh: tick };
 }

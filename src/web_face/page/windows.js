@@ -71,15 +71,22 @@ function line(design) {
   return element;
 }
 
-// A picture scaled to fill its box, drawn anew at twice the size for denser screens.
-function picture(design) {
-  const element = document.createElement('img');
-  element.className = 'picture';
-  place(element, design.box);
+// Where a picture's image comes from: drawn anew at twice the size for denser screens, the
+// browser takes the one for its screen.
+export function setPictureSource(element, design) {
   element.src = `pictures/${design.picture}`;
   if (design.twin) {
     element.srcset = `pictures/${design.picture} 1x, pictures/${design.twin} 2x`;
   }
+  return element;
+}
+
+// A picture scaled to fill its box.
+function picture(design) {
+  const element = document.createElement('img');
+  element.className = 'picture';
+  place(element, design.box);
+  setPictureSource(element, design);
   element.alt = design.accessibleName ?? '';
   element.draggable = false;
   return element;
