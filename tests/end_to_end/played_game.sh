@@ -177,12 +177,12 @@ step_about_and_game_in_front() {
     # As a click in the task bar or Alt+Tab does.
     xdotool windowactivate --sync "$game"
     wait_for 10 stacked_above "$game" "$about" ||
-        fail "the game window, activated, stayed behind About: $(stacking)"
+        fail "the game window, activated, stayed behind About: $(stacking | tr "\n" " ")"
     [ "$(viewable '^About Kronesluk$')" = "$about" ] ||
         fail "About did not stay open behind the game window"
     choose_about
     wait_for 10 stacked_above "$about" "$game" ||
-        fail "choosing About again left it behind the game window: $(stacking)"
+        fail "choosing About again left it behind the game window: $(stacking | tr "\n" " ")"
     [ "$(about_dialogs_shown)" -eq 1 ] || fail "choosing About again opened a second dialog"
     xdotool windowfocus --sync "$about" key Escape
     wait_for 10 not_viewable '^About Kronesluk$' || fail "Esc did not close the About dialog"
