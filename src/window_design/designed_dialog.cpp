@@ -22,7 +22,7 @@ DesignedDialog::DesignedDialog(const WindowSpec& design) {
     dialogFont.setPixelSize(PixelsForPoints(design.fontPoints));
     setFont(dialogFont);
     BuildControlsFrontToBack(design.controls,
-                             FrameAsFixedWindow(*this, FixedDialogKind()).Face(*this, design.clientSize));
+                             FrameAsFixedDialog(*this).Face(*this, design.clientSize));
 }
 
 }  // namespace ksl

@@ -6,10 +6,10 @@
 
 namespace ksl {
 
-// A fixed dialog built from its design: no icon and, but on Windows, no task-bar entry, its
-// controls on its face in the system's dialog font at the design's size, black texts on the light
-// dialog face whatever colours the desktop uses (the buttons keep the desktop's). A dialog's design
-// has no menus and no status bar.
+// A fixed dialog built from its design: no icon and no task-bar entry, its controls on its face
+// in the system's dialog font at the design's size, black texts on the light dialog face whatever
+// colours the desktop uses (the buttons keep the desktop's). A dialog's design has no menus and
+// no status bar.
 class DesignedDialog : public QDialog {
   public:
     explicit DesignedDialog(const WindowSpec& design);

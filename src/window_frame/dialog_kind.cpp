@@ -1,9 +1,11 @@
 #include "window_frame/dialog_kind.h"
 
+#include "window_frame/fixed_window.h"
+
 namespace ksl {
 
-Qt::WindowFlags FixedDialogKind() {
-    return Qt::Tool;
+FixedFrame FrameAsFixedDialog(QWidget& dialog) {
+    return FrameAsFixedWindow(dialog, Qt::Tool);
 }
 
 }  // namespace ksl

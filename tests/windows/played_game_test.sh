@@ -139,18 +139,40 @@ after_step() {
                 fail "$wins wins and $about_chosen choices of About sounded $(beeps) beeps"
             ;;
         about_and_game_in_front)
-            echo "PASS: the About dialog is a fixed dialog that Alt+Tab reaches: $about_frame"
+            echo "PASS: the About dialog is a fixed dialog that Alt+Tab reaches, with no task-bar" \
+                "button of its own: $about_frame"
             echo "PASS: each of $wins wins and each of $about_chosen choices of About sounded" \
                 "the system's default beep once, and nothing else did"
             ;;
     esac
 }
 
-# A dialog with a normal caption and a close box, fixed, that Alt+Tab reaches.
+# opened_mid_screen WINDOW: the window's middle lies near the screen's, where a dialog that
+# nothing owns opens. A dialog centres itself over its owner: one that is never shown must not
+# take it to a corner.
+opened_mid_screen() {
+    local window screen
+    window=$(xwininfo -id "$1") && screen=$(xwininfo -root) || return 1
+    local -i x y width height screen_width screen_height
+    x=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$window")
+    y=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$window")
+    width=$(sed -n 's/.*Width: *//p' <<<"$window")
+    height=$(sed -n 's/.*Height: *//p' <<<"$window")
+    screen_width=$(sed -n 's/.*Width: *//p' <<<"$screen")
+    screen_height=$(sed -n 's/.*Height: *//p' <<<"$screen")
+    local -i off_x=$((x + width / 2 - screen_width / 2)) off_y=$((y + height / 2 - screen_height / 2))
+    [ $((off_x * off_x + off_y * off_y)) -le $((60 * 60)) ]
+}
+
+# A dialog with a normal caption and a close box, fixed, that Alt+Tab reaches, and with no
+# task-bar button of its own: no app window, and owned by a window that is not shown.
 about_frame_check() {
-    about_frame=$(windows_frame 'About Kronesluk' "WS_CAPTION WS_SYSMENU alt-tab" \
-        "WS_THICKFRAME WS_MINIMIZEBOX WS_MAXIMIZEBOX WS_EX_TOOLWINDOW owned") || exit 1
+    about_frame=$(windows_frame 'About Kronesluk' "WS_CAPTION WS_SYSMENU alt-tab owned owner-hidden" \
+        "WS_THICKFRAME WS_MINIMIZEBOX WS_MAXIMIZEBOX WS_EX_TOOLWINDOW WS_EX_APPWINDOW task-bar") ||
+        exit 1
     handed_to_the_window_manager "$(viewable '^About Kronesluk$')" "About dialog"
+    opened_mid_screen "$(viewable '^About Kronesluk$')" || fail "About opened off the middle of" \
+        "the screen, as its owner would put it: $(xwininfo -id "$(viewable '^About Kronesluk$')")"
     about_chosen=$((about_chosen + 1))
     wait_for 10 beeps_as_played ||
         fail "$wins wins and $about_chosen choices of About sounded $(beeps) beeps"

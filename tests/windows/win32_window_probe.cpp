@@ -2,8 +2,10 @@
 //
 //   win32_window_probe frame TITLE     the frame of the visible top-level window of that title,
 //                                      one word per line: the style bits that shape its title bar
-//                                      and border, "owned" when it has an owner, and "alt-tab" and
-//                                      "task-bar" where the shell would list it
+//                                      and border and put it in the task bar, "owned" when it has
+//                                      an owner ("owner-hidden" too when that owner is not
+//                                      visible), and "alt-tab" and "task-bar" where the shell
+//                                      would list it
 //   win32_window_probe controls TITLE  the window's visible buttons, one a line: "button TEXT",
 //                                      or "checkbox checked TEXT" / "checkbox unchecked TEXT"
 //   win32_window_probe parent PROGRAM  "PID PARENT-PID PARENT-NAME" of the running PROGRAM
@@ -52,20 +54,21 @@ BOOL CALLBACK MatchTitle(HWND window, LPARAM data) {
 }
 
 // The shell's rule: from the window's root owner down its chain of last active popups to the
-// first visible one; a tool window is never listed.
+// first visible window, which stands for them all; a tool window is never listed. A visible
+// root owner stands for its popups; one that is not visible leaves its place to them.
 bool InAltTab(HWND window) {
-    HWND walk = nullptr;
-    HWND candidate = GetAncestor(window, GA_ROOTOWNER);
-    while (candidate != walk) {
-        walk = candidate;
-        candidate = GetLastActivePopup(walk);
-        if (IsWindowVisible(candidate)) {
+    HWND walk = GetAncestor(window, GA_ROOTOWNER);
+    while (!IsWindowVisible(walk)) {
+        HWND popup = GetLastActivePopup(walk);
+        if (popup == walk) {
             break;
         }
+        walk = popup;
     }
     return walk == window && !(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
 }
 
+// The shell's rule: an app window, or a window that nothing owns and that is not a tool window.
 bool InTaskBar(HWND window) {
     const LONG_PTR exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
     if (exStyle & WS_EX_APPWINDOW) {
@@ -87,6 +90,7 @@ int Frame(const wchar_t* title) {
     }
     const LONG_PTR style = GetWindowLongPtrW(found.window, GWL_STYLE);
     const LONG_PTR exStyle = GetWindowLongPtrW(found.window, GWL_EXSTYLE);
+    const HWND owner = GetWindow(found.window, GW_OWNER);
     const struct {
         bool set;
         const char* name;
@@ -98,7 +102,9 @@ int Frame(const wchar_t* title) {
         {(style & WS_MAXIMIZEBOX) != 0, "WS_MAXIMIZEBOX"},
         {(exStyle & WS_EX_TOOLWINDOW) != 0, "WS_EX_TOOLWINDOW"},
         {(exStyle & WS_EX_DLGMODALFRAME) != 0, "WS_EX_DLGMODALFRAME"},
-        {GetWindow(found.window, GW_OWNER) != nullptr, "owned"},
+        {(exStyle & WS_EX_APPWINDOW) != 0, "WS_EX_APPWINDOW"},
+        {owner != nullptr, "owned"},
+        {owner != nullptr && !IsWindowVisible(owner), "owner-hidden"},
         {InAltTab(found.window), "alt-tab"},
         {InTaskBar(found.window), "task-bar"},
     };
