@@ -29,6 +29,11 @@ function pageLoaded() {
     : new Promise((resolve) => window.addEventListener('load', resolve, { once: true }));
 }
 
+// The page's fonts are asked for as its code starts, so that they are there for the welcome
+// window's first frame rather than asked for by it.
+for (const face of document.fonts) {
+  face.load();
+}
 const stage = document.getElementById('stage');
 fitToScreen(stage, design);
 const shell = new Shell(design, () => createCore().then(gameCore), new Messages(design.messages), stage);

@@ -13,13 +13,13 @@ import { withdrawInstruction, hush, instruct } from './speech.js';
 import { altLetter, isShortcut } from './shortcuts.js';
 import { PageWindow, active } from './windows.js';
 
-// Resolves once what is on the page now has been drawn, in its fonts.
+// Resolves once what is on the page now has been drawn in its fonts (the page asks for them as
+// it starts) and put on screen: a frame is rastered and composited while the next ones begin,
+// and the work that waits for this would otherwise hold up the first frame that shows it.
 function drawn() {
-  // Laid out now, the page asks for its fonts, and document.fonts.ready waits for them.
-  void document.body.offsetWidth;
-  return document.fonts.ready.then(() => new Promise((resolve) => {
-    requestAnimationFrame(() => requestAnimationFrame(() => setTimeout(resolve)));
-  }));
+  const frame = () => new Promise((resolve) => requestAnimationFrame(resolve));
+  return document.fonts.ready.then(frame).then(frame).then(frame)
+    .then(() => new Promise((resolve) => setTimeout(resolve)));
 }
 
 export class Shell {
