@@ -32,7 +32,7 @@ function pageLoaded() {
 // The page's fonts are asked for as its code starts, so that they are there for the welcome
 // window's first frame rather than asked for by it.
 for (const face of document.fonts) {
-  face.load();
+  face.load().catch(() => {}); // a face that cannot come gives way to the system's, as CSS says
 }
 const stage = document.getElementById('stage');
 fitToScreen(stage, design);

@@ -7,8 +7,21 @@ const VERSION = '@VERSION@';
 const FILES = @FILES@;
 const CACHE = `kronesluk-${VERSION}`;
 
+// The pictures an earlier version kept are those of this player's screen: the new version
+// keeps them too, fetched anew, so that the game still plays off line before the page has
+// named them again.
+async function picturesKeptBefore() {
+  const names = (await caches.keys()).filter((name) => name.startsWith('kronesluk-') && name !== CACHE);
+  const kept = await Promise.all(names.map(async (name) => (await (await caches.open(name)).keys())
+    .map((request) => request.url).filter((url) => new URL(url).pathname.includes('/pictures/'))));
+  return [...new Set(kept.flat())];
+}
+
 self.addEventListener('install', (event) => {
-  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(FILES)).then(() => self.skipWaiting()));
+  event.waitUntil(caches.open(CACHE).then(async (cache) => {
+    await cache.addAll(FILES);
+    await cache.addAll(await picturesKeptBefore()).catch(() => {});
+  }).then(() => self.skipWaiting()));
 });
 
 self.addEventListener('activate', (event) => {
