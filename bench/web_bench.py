@@ -174,8 +174,9 @@ def stake_to_first_reel(folder, runs):
             for kind in ("rawKeyDown", "keyUp"):
                 browser.send("Input.dispatchKeyEvent", type=kind, key="F2", code="F2",
                              windowsVirtualKeyCode=113)
-            stakes_on = ("[...document.querySelectorAll('#Form2 [data-name^=\"Command\"]')]"
-                         ".every(b => b.checkVisibility() && !b.disabled)")
+            # The game window is loaded once the core has come, which may be after F2.
+            stakes_on = ("(stakes => stakes.length > 0 && stakes.every(b => b.checkVisibility() && "
+                         "!b.disabled))([...document.querySelectorAll('#Form2 [data-name^=\"Command\"]')])")
             wait_for(10, lambda: evaluate(browser, stakes_on), "F2 showed no game window")
             evaluate(browser, STAKE_WATCH)
             box = evaluate(browser, "(() => { const r = document.querySelector('#Form2 "
